@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs, from Debian's archive, what building and testing OrvelMagDb needs: the compiler and
+# build tools, GoogleTest and Google Benchmark, unixODBC with the SQLite and PostgreSQL drivers,
+# the PostgreSQL server (for the server-side tests) and the locales the display tests use.
+set -eu
+packages="g++ cmake ninja-build pkg-config git libgtest-dev libbenchmark-dev unixodbc unixodbc-dev
+libsqliteodbc odbc-postgresql postgresql locales"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    export DEBIAN_FRONTEND=noninteractive
+    $SUDO apt-get update -qq
+    # shellcheck disable=SC2086
+    $SUDO apt-get install -y -qq --no-install-recommends $missing
+fi
