@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -34,6 +35,17 @@ struct UsageError {
 // the path it read.
 std::string LoadConfiguration(const std::optional<std::string>& file);
 
+// The ODBC connection string of --connect, or the embedded SQLite database "orvelmag.db" in the
+// current folder.
+std::string ConnectionString(const Arguments& args);
+
+// Errors shown by the library's objects go to standard error, one line each, and are counted so
+// that a command can exit with failure when an object reported one.
+void InstallErrorReporter();
+int ReportedErrors();
+
 int RunConfig(const std::vector<std::string>& words, std::ostream& out);
+int RunInit(const std::vector<std::string>& words, std::ostream& out);
+int RunVat(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -19,7 +19,11 @@ struct Command {
 const std::map<std::string, Command>& Commands()
 {
     static const std::map<std::string, Command> commands = {
-        {"config", {orvelmag::RunConfig, "config [--file F]        print the effective configuration"}},
+        {"config", {orvelmag::RunConfig, "config [--file F]               print the effective configuration"}},
+        {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
+        {"vat", {orvelmag::RunVat,
+                 "vat list|show CODE|add CODE RATE DESCRIPTION [--till N] [--note T]|delete CODE\n"
+                 "                                  VAT codes (all take --connect S and --file F)"}},
     };
     return commands;
 }
@@ -29,7 +33,8 @@ void PrintUsage(std::ostream& out)
     out << "orvelmag " << OrvelMagDbVersion() << " — shop database tool\n\nusage:\n";
     for (const auto& [name, command] : Commands())
         out << "  orvelmag " << command.usage << "\n";
-    out << "  orvelmag version                print the library version\n";
+    out << "  orvelmag version                print the library version\n"
+        << "\nWithout --connect, data lives in the SQLite file orvelmag.db of the current folder.\n";
 }
 
 }  // namespace

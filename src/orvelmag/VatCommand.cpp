@@ -1,0 +1,121 @@
+// "orvelmag vat list|show CODE|add CODE RATE DESCRIPTION|delete CODE": the VAT codes of the shop,
+// through the library's VAT object and recordset.
+#include <iomanip>
+#include <ostream>
+
+#include "Cli.h"
+#include "odbc/Database.h"
+#include "orveldlglib/ApplicationAdministrator.h"
+#include "orvelmagdb/domain/masterdata/DomainIva.h"
+#include "orvelmagdb/recordsets/masterdata/IvaSet.h"
+
+namespace orvelmag {
+
+namespace {
+
+void PrintVat(const CDomainIva& vat, std::ostream& out)
+{
+    out << std::left << std::setw(8) << vat.Get_CODICE().GetString() << std::right << std::setw(8)
+        << vat.Get_ALIQUOTA().ToString2(127, false).GetString() << "%  " << std::left << std::setw(30)
+        << vat.Get_DESCRIZIONE().GetString();
+    if (vat.Get_CODICE_CASSA() >= 0)
+        out << "  till rate " << vat.Get_CODICE_CASSA();
+    out << "\n";
+}
+
+int List(CDatabase& db, std::ostream& out)
+{
+    CIvaSet rs(&db);
+    rs.m_strSort = "CODICE";
+    rs.Open();
+    int n = 0;
+    for (; !rs.IsEOF(); rs.MoveNext(), ++n) {
+        CDomainIva vat(&db);
+        vat.FromRecordset(rs);
+        PrintVat(vat, out);
+    }
+    rs.Close();
+    out << n << (n == 1 ? " VAT code\n" : " VAT codes\n");
+    return 0;
+}
+
+int Show(CDatabase& db, const std::string& code, std::ostream& out)
+{
+    CDomainIva vat(&db);
+    vat.Set_CODICE(code.c_str());
+    if (!vat.DB_Load()) {
+        out << "VAT code " << code << " not found\n";
+        return 1;
+    }
+    out << "code:        " << vat.Get_CODICE().GetString() << "\n"
+        << "description: " << vat.Get_DESCRIZIONE().GetString() << "\n"
+        << "rate:        " << vat.Get_ALIQUOTA().ToString2(127, false).GetString() << "%\n"
+        << "till rate:   " << (vat.Get_CODICE_CASSA() >= 0 ? std::to_string(vat.Get_CODICE_CASSA()) : "none")
+        << "\n"
+        << "notes:       " << vat.Get_NOTE().GetString() << "\n"
+        << "shown as:    " << vat.GetDescrizioneCompleta().GetString() << "\n";
+    return 0;
+}
+
+int Add(CDatabase& db, const Arguments& args, std::ostream& out)
+{
+    const auto& words = args.Positional();
+    if (words.size() != 4)
+        throw UsageError{"vat add CODE RATE DESCRIPTION [--till N] [--note TEXT]"};
+    Decimal rate;
+    if (!Decimal::TryParse(words[2].c_str(), rate))
+        throw UsageError{"the rate \"" + words[2] + "\" is not a number such as 22 or 4.5"};
+    CDomainIva vat(&db);
+    vat.Set_CODICE(words[1].c_str());
+    vat.Set_ALIQUOTA(rate);
+    vat.Set_DESCRIZIONE(words[3].c_str());
+    if (auto till = args.Option("till"))
+        vat.Set_CODICE_CASSA(std::stol(*till));
+    if (auto note = args.Option("note"))
+        vat.Set_NOTE(note->c_str());
+    if (!vat.DB_AddNew())
+        return 1;
+    out << "added ";
+    PrintVat(vat, out);
+    return 0;
+}
+
+int Delete(CDatabase& db, const std::string& code, std::ostream& out)
+{
+    CDomainIva vat(&db);
+    vat.Set_CODICE(code.c_str());
+    if (!vat.DB_Load()) {
+        out << "VAT code " << code << " not found\n";
+        return 1;
+    }
+    if (!vat.DB_Delete())
+        return 1;
+    out << "deleted VAT code " << code << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int RunVat(const std::vector<std::string>& words, std::ostream& out)
+{
+    Arguments args(words, {"connect", "file", "till", "note"});
+    const auto& positional = args.Positional();
+    if (positional.empty())
+        throw UsageError{"vat list | show CODE | add CODE RATE DESCRIPTION | delete CODE"};
+    LoadConfiguration(args.Option("file"));
+    InstallErrorReporter();
+    CDatabase db;
+    db.OpenEx(ConnectionString(args).c_str());
+    const std::string& verb = positional[0];
+    if (verb == "list" && positional.size() == 1)
+        return List(db, out);
+    if (verb == "show" && positional.size() == 2)
+        return Show(db, positional[1], out);
+    if (verb == "add")
+        return Add(db, args, out);
+    if (verb == "delete" && positional.size() == 2)
+        return Delete(db, positional[1], out);
+    throw UsageError{"vat list | show CODE | add CODE RATE DESCRIPTION | delete CODE"};
+}
+
+}  // namespace orvelmag

@@ -1,0 +1,9 @@
+// CFamigliaListSet: Families with their category and its completeness flag.
+#pragma once
+
+#include "afx/Export.h"
+#include "orvelmagdb/recordsets/Catalogue.h"
+
+class ORVEL_API CFamigliaListSet : public CRecordset {
+    ORVEL_RECORDSET(CFamigliaListSet)
+};

@@ -1,0 +1,9 @@
+// CIvaSet: VAT codes: code, description, rate in percent, till rate number, notes.
+#pragma once
+
+#include "afx/Export.h"
+#include "orvelmagdb/recordsets/Catalogue.h"
+
+class ORVEL_API CIvaSet : public CRecordset {
+    ORVEL_RECORDSET(CIvaSet)
+};

@@ -1,0 +1,9 @@
+// CRepartoCompletoSet: Departments joined with their VAT rate and owning company.
+#pragma once
+
+#include "afx/Export.h"
+#include "orvelmagdb/recordsets/Catalogue.h"
+
+class ORVEL_API CRepartoCompletoSet : public CRecordset {
+    ORVEL_RECORDSET(CRepartoCompletoSet)
+};
