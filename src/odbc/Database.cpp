@@ -1,0 +1,254 @@
+// CDatabase: connecting through the shared environment, choosing the dialect, autocommit and
+// transactions, direct statements.
+#include "odbc/Database.h"
+
+#include <algorithm>
+
+#include "odbc/DBException.h"
+#include "odbc/detail/Connection.h"
+#include "odbc/detail/Statement.h"
+#include "odbc/detail/Unicode.h"
+
+using orvel::odbc::detail::Check;
+using orvel::odbc::detail::Connection;
+using orvel::odbc::detail::FromWide;
+using orvel::odbc::detail::Handle;
+using orvel::odbc::detail::Statement;
+using orvel::odbc::detail::ToWide;
+
+namespace {
+
+CString infoString(const Handle& dbc, SQLUSMALLINT info)
+{
+    SQLWCHAR buffer[256];
+    SQLSMALLINT length = 0;
+    Check(SQLGetInfoW(dbc.get(), info, buffer, sizeof buffer, &length), dbc, "SQLGetInfo");
+    std::size_t chars = std::min<std::size_t>(static_cast<std::size_t>(length) / sizeof(SQLWCHAR),
+                                              sizeof buffer / sizeof buffer[0] - 1);
+    return CString(FromWide(buffer, chars));
+}
+
+void setAutocommit(const Handle& dbc, bool on)
+{
+    Check(SQLSetConnectAttrW(dbc.get(), SQL_ATTR_AUTOCOMMIT,
+                             reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF)),
+                             SQL_IS_UINTEGER),
+          dbc, "SQLSetConnectAttr(SQL_ATTR_AUTOCOMMIT)");
+}
+
+}  // namespace
+
+namespace orvel::odbc::detail {
+
+const std::vector<CString>& Connection::PrimaryKey(const CString& table)
+{
+    CString upper(table);
+    upper.MakeUpper();
+    auto found = primaryKeys.find(upper.str());
+    if (found != primaryKeys.end())
+        return found->second;
+
+    std::vector<std::pair<int, CString>> columns;
+    Statement statement(dbc.get());
+    WString name = ToWide(dialect.CatalogName(table).str());
+    Check(SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, name.data(), static_cast<SQLSMALLINT>(name.size())),
+          SQL_HANDLE_STMT, statement.get(), "SQLPrimaryKeys", CString("primary key of ") + table);
+    while (statement.Fetch()) {
+        std::string column;
+        long long sequence = 0;
+        statement.GetText(4, column);  // COLUMN_NAME
+        statement.GetInteger(5, sequence);  // KEY_SEQ
+        columns.emplace_back(static_cast<int>(sequence), CString(column));
+    }
+    std::sort(columns.begin(), columns.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<CString> key;
+    for (auto& c : columns)
+        key.push_back(c.second);
+    return primaryKeys.emplace(upper.str(), std::move(key)).first->second;
+}
+
+void Connection::Execute(const CString& sql)
+{
+    for (const CString& statementText : dialect.Translate(sql, false)) {
+        Statement statement(dbc.get());
+        statement.ExecDirect(statementText);
+    }
+}
+
+}  // namespace orvel::odbc::detail
+
+CDatabase::CDatabase() = default;
+
+CDatabase::~CDatabase()
+{
+    try {
+        Close();
+    } catch (...) {  // a destructor must not throw; the connection is released all the same
+    }
+}
+
+BOOL CDatabase::OpenEx(LPCTSTR connect, DWORD options)
+{
+    if (IsOpen())
+        throw CDBException(AFX_SQL_ERROR_BAD_ARGUMENT, "The database is already open: close it before opening it again");
+    CString text(connect != nullptr ? connect : "");
+    text.Trim();
+    if (text.Left(5).CompareNoCase("ODBC;") == 0)
+        text = text.Mid(5);
+    if (text.IsEmpty())
+        throw CDBException(AFX_SQL_ERROR_BAD_ARGUMENT, "Empty connection string: cannot open the database");
+
+    auto connection = std::make_unique<Connection>();
+    connection->environment = orvel::odbc::detail::SharedEnvironment();
+    connection->dbc = Handle(SQL_HANDLE_DBC, connection->environment->get());
+    connection->readOnly = (options & openReadOnly) != 0;
+    if (connection->readOnly)
+        Check(SQLSetConnectAttrW(connection->dbc.get(), SQL_ATTR_ACCESS_MODE,
+                                 reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(SQL_MODE_READ_ONLY)), SQL_IS_UINTEGER),
+              connection->dbc, "SQLSetConnectAttr(SQL_ATTR_ACCESS_MODE)");
+
+    orvel::odbc::detail::WString wide = ToWide(CDialect::AddConnectionDefaults(text).str());
+    SQLWCHAR out[1024];
+    SQLSMALLINT outLength = 0;
+    Check(SQLDriverConnectW(connection->dbc.get(), nullptr, wide.data(), static_cast<SQLSMALLINT>(wide.size()), out,
+                            static_cast<SQLSMALLINT>(sizeof out / sizeof out[0]), &outLength, SQL_DRIVER_NOPROMPT),
+          connection->dbc, "SQLDriverConnect");
+
+    connection->dbmsName = infoString(connection->dbc, SQL_DBMS_NAME);
+    connection->dialect = CDialect::FromDbmsName(connection->dbmsName);
+    connection->databaseName = infoString(connection->dbc, SQL_DATABASE_NAME);
+    SQLUSMALLINT txn = 0;
+    if (SQL_SUCCEEDED(SQLGetInfoW(connection->dbc.get(), SQL_TXN_CAPABLE, &txn, sizeof txn, nullptr)))
+        connection->canTransact = txn != SQL_TC_NONE;
+    setAutocommit(connection->dbc, true);
+    for (const CString& setup : connection->dialect.SessionSetup()) {
+        Statement statement(connection->dbc.get());
+        statement.ExecDirect(setup);
+    }
+    m_connection = std::move(connection);
+    m_strConnect = CString("ODBC;") + text;
+    return TRUE;
+}
+
+BOOL CDatabase::Open(LPCTSTR dsn, BOOL exclusive, BOOL readOnly, LPCTSTR connect, BOOL useCursorLibrary)
+{
+    (void)exclusive;
+    (void)useCursorLibrary;
+    CString text(connect != nullptr ? connect : "");
+    text.Trim();
+    if (text.Left(5).CompareNoCase("ODBC;") == 0 || text.CompareNoCase("ODBC") == 0)
+        text = text.Mid(text.GetLength() >= 5 ? 5 : 4);
+    CString name(dsn != nullptr ? dsn : "");
+    if (!name.IsEmpty()) {
+        CString withDsn = CString("DSN=") + name;
+        if (!text.IsEmpty())
+            withDsn += CString(";") + text;
+        text = withDsn;
+    }
+    return OpenEx(text, readOnly ? openReadOnly : 0);
+}
+
+void CDatabase::Close()
+{
+    if (!m_connection)
+        return;
+    std::unique_ptr<Connection> connection = std::move(m_connection);
+    if (connection->inTransaction)
+        SQLEndTran(SQL_HANDLE_DBC, connection->dbc.get(), SQL_ROLLBACK);
+    SQLDisconnect(connection->dbc.get());
+    m_strConnect.Empty();
+}
+
+BOOL CDatabase::IsOpen() const
+{
+    return m_connection != nullptr;
+}
+
+CString CDatabase::GetDatabaseName() const
+{
+    return m_connection ? m_connection->databaseName : CString();
+}
+
+BOOL CDatabase::CanUpdate() const
+{
+    return m_connection && !m_connection->readOnly;
+}
+
+BOOL CDatabase::CanTransact() const
+{
+    return m_connection && m_connection->canTransact;
+}
+
+Connection& CDatabase::GetConnection()
+{
+    if (!m_connection)
+        throw CDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN, "The database is not open");
+    return *m_connection;
+}
+
+BOOL CDatabase::BeginTrans()
+{
+    Connection& c = GetConnection();
+    if (c.inTransaction)
+        return FALSE;
+    setAutocommit(c.dbc, false);
+    c.inTransaction = true;
+    return TRUE;
+}
+
+namespace {
+
+BOOL endTransaction(Connection& c, SQLSMALLINT completion)
+{
+    if (!c.inTransaction)
+        return FALSE;
+    // Leave the transaction state whatever happens, so that a failed commit does not leave the
+    // connection silently outside autocommit.
+    c.inTransaction = false;
+    SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), completion);
+    try {
+        Check(rc, c.dbc, completion == SQL_COMMIT ? "SQLEndTran(SQL_COMMIT)" : "SQLEndTran(SQL_ROLLBACK)");
+    } catch (...) {
+        SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), SQL_ROLLBACK);
+        setAutocommit(c.dbc, true);
+        throw;
+    }
+    setAutocommit(c.dbc, true);
+    return TRUE;
+}
+
+}  // namespace
+
+BOOL CDatabase::CommitTrans()
+{
+    return endTransaction(GetConnection(), SQL_COMMIT);
+}
+
+BOOL CDatabase::Rollback()
+{
+    return endTransaction(GetConnection(), SQL_ROLLBACK);
+}
+
+bool CDatabase::IsInTransaction() const
+{
+    return m_connection && m_connection->inTransaction;
+}
+
+void CDatabase::ExecuteSQL(LPCTSTR sql)
+{
+    CString text(sql != nullptr ? sql : "");
+    if (text.Trim().IsEmpty())
+        throw CDBException(AFX_SQL_ERROR_BAD_ARGUMENT, "ExecuteSQL: empty statement");
+    GetConnection().Execute(text);
+}
+
+const CDialect& CDatabase::GetDialect() const
+{
+    static const CDialect closed;
+    return m_connection ? m_connection->dialect : closed;
+}
+
+CString CDatabase::GetDBMSName() const
+{
+    return m_connection ? m_connection->dbmsName : CString();
+}

@@ -1,0 +1,760 @@
+// CRecordset: building and running the query, the in-memory snapshot and its cursor, the NULL
+// rules, and the parameterised writes (see Recordset.h).
+#include "odbc/Recordset.h"
+
+#include <cxxabi.h>
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <typeinfo>
+
+#include "odbc/DBException.h"
+#include "odbc/detail/Connection.h"
+#include "odbc/detail/RecordsetState.h"
+#include "odbc/detail/Statement.h"
+
+using orvel::odbc::detail::Connection;
+using orvel::odbc::detail::RecordsetState;
+using orvel::odbc::detail::Statement;
+using orvel::odbc::detail::Value;
+using Binding = CFieldExchange::Binding;
+
+namespace {
+
+Value::Kind valueKind(CFieldInfo::Kind kind)
+{
+    switch (kind) {
+    case CFieldInfo::longValue:
+    case CFieldInfo::intValue: return Value::integer;
+    case CFieldInfo::dateTimestamp:
+    case CFieldInfo::dateOle:
+    case CFieldInfo::dateCTime: return Value::timestamp;
+    default: return Value::text;
+    }
+}
+
+// The member's value as it is to be written; dates that are not set become NULL.
+Value memberValue(const Binding& b)
+{
+    switch (b.info.kind) {
+    case CFieldInfo::text:
+        return Value::Text(static_cast<const CString*>(b.address)->str(), static_cast<SQLSMALLINT>(b.info.columnType));
+    case CFieldInfo::longValue: return Value::Integer(*static_cast<const long*>(b.address));
+    case CFieldInfo::intValue: return Value::Integer(*static_cast<const int*>(b.address));
+    case CFieldInfo::dateTimestamp: {
+        const auto& ts = *static_cast<const TIMESTAMP_STRUCT*>(b.address);
+        if (ts.month == 0 || ts.day == 0)
+            return Value::Null(Value::timestamp);
+        return Value::Timestamp(ts);
+    }
+    case CFieldInfo::dateOle: {
+        const auto& date = *static_cast<const COleDateTime*>(b.address);
+        TIMESTAMP_STRUCT ts{};
+        if (date.GetStatus() != COleDateTime::valid || !date.GetAsDBTIMESTAMP(ts))
+            return Value::Null(Value::timestamp);
+        return Value::Timestamp(ts);
+    }
+    case CFieldInfo::dateCTime: {
+        const auto& time = *static_cast<const CTime*>(b.address);
+        TIMESTAMP_STRUCT ts{};
+        if (time.GetTime() == 0 || !time.GetAsDBTIMESTAMP(ts))
+            return Value::Null(Value::timestamp);
+        return Value::Timestamp(ts);
+    }
+    }
+    return Value::Null(Value::text);
+}
+
+// Sets the member to what reading NULL gives.
+void setMemberNull(const Binding& b)
+{
+    switch (b.info.kind) {
+    case CFieldInfo::text: static_cast<CString*>(b.address)->Empty(); break;
+    case CFieldInfo::longValue: *static_cast<long*>(b.address) = 0; break;
+    case CFieldInfo::intValue: *static_cast<int*>(b.address) = 0; break;
+    case CFieldInfo::dateTimestamp: *static_cast<TIMESTAMP_STRUCT*>(b.address) = TIMESTAMP_STRUCT{}; break;
+    case CFieldInfo::dateOle: {
+        auto& date = *static_cast<COleDateTime*>(b.address);
+        date.m_dt = 0.0;
+        date.SetStatus(COleDateTime::null);
+        break;
+    }
+    case CFieldInfo::dateCTime: *static_cast<CTime*>(b.address) = CTime(static_cast<__time64_t>(0)); break;
+    }
+}
+
+void setMember(const Binding& b, const Value& v)
+{
+    if (v.null) {
+        setMemberNull(b);
+        return;
+    }
+    switch (b.info.kind) {
+    case CFieldInfo::text: *static_cast<CString*>(b.address) = v.textValue; break;
+    case CFieldInfo::longValue: *static_cast<long*>(b.address) = static_cast<long>(v.intValue); break;
+    case CFieldInfo::intValue:
+        if (v.intValue < INT_MIN || v.intValue > INT_MAX) {
+            CString message;
+            message.Format("Value %lld of column %s does not fit the int member bound with RFX_Int", v.intValue,
+                           b.info.name.GetString());
+            throw CDBException(AFX_SQL_ERROR_DATA, message);
+        }
+        *static_cast<int*>(b.address) = static_cast<int>(v.intValue);
+        break;
+    case CFieldInfo::dateTimestamp: *static_cast<TIMESTAMP_STRUCT*>(b.address) = v.tsValue; break;
+    case CFieldInfo::dateOle: *static_cast<COleDateTime*>(b.address) = COleDateTime(v.tsValue); break;
+    case CFieldInfo::dateCTime:
+        try {
+            *static_cast<CTime*>(b.address) = CTime(v.tsValue);
+        } catch (const CException& e) {
+            throw CDBException(AFX_SQL_ERROR_DATA, CString("Column ") + b.info.name + " holds a date that CTime cannot take: " + e.what());
+        }
+        break;
+    }
+}
+
+bool startsWithWord(const CString& text, const char* word)
+{
+    std::size_t n = std::strlen(word);
+    if (static_cast<std::size_t>(text.GetLength()) < n || text.Left(static_cast<int>(n)).CompareNoCase(word) != 0)
+        return false;
+    if (static_cast<std::size_t>(text.GetLength()) == n)
+        return true;
+    char next = text[static_cast<int>(n)];
+    return std::isalnum(static_cast<unsigned char>(next)) == 0 && next != '_';
+}
+
+// A column name as it goes into generated SQL: bracketed so the dialect quotes it; text that
+// is not a plain name (an expression, "[T].[C]") is left for the dialect as it is.
+CString columnExpression(const CString& name)
+{
+    CString bare = CDialect::StripBrackets(name);
+    if (CDialect::IsPlainIdentifier(bare))
+        return CString("[") + bare + "]";
+    return name;
+}
+
+CString describeValue(const Value& v)
+{
+    if (v.null)
+        return "NULL";
+    CString text;
+    switch (v.kind) {
+    case Value::integer: text.Format("%lld", v.intValue); break;
+    case Value::timestamp:
+        text.Format("%04d-%02d-%02d %02d:%02d:%02d", v.tsValue.year, v.tsValue.month, v.tsValue.day, v.tsValue.hour,
+                    v.tsValue.minute, v.tsValue.second);
+        break;
+    default: text = CString("'") + v.textValue + "'"; break;
+    }
+    return text;
+}
+
+}  // namespace
+
+CRecordset::CRecordset(CDatabase* pDatabase)
+    : m_pDatabase(pDatabase), m_state(std::make_unique<RecordsetState>())
+{
+}
+
+CRecordset::~CRecordset()
+{
+    try {
+        Close();
+    } catch (...) {  // destructors do not throw; the statements are released all the same
+    }
+}
+
+CString CRecordset::GetDefaultConnect()
+{
+    return "ODBC;";
+}
+
+CString CRecordset::GetDefaultSQL()
+{
+    return CString();
+}
+
+void CRecordset::DoFieldExchange(CFieldExchange*) {}
+
+CString CRecordset::className() const
+{
+    const char* mangled = typeid(*this).name();
+    int status = 0;
+    char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
+    CString name(status == 0 && demangled != nullptr ? demangled : mangled);
+    std::free(demangled);
+    return name;
+}
+
+std::vector<CFieldInfo> CRecordset::DescribeFields()
+{
+    CFieldExchange fx(this);
+    DoFieldExchange(&fx);
+    std::vector<CFieldInfo> fields;
+    for (const auto& b : fx.GetColumns())
+        fields.push_back(b.info);
+    for (const auto& b : fx.GetParams())
+        fields.push_back(b.info);
+    return fields;
+}
+
+void CRecordset::collectBindings()
+{
+    CFieldExchange fx(this);
+    DoFieldExchange(&fx);
+    RecordsetState& s = *m_state;
+    s.columns = fx.GetColumns();
+    s.params = fx.GetParams();
+    if (ReadsResultColumns())
+        return;
+    if (s.columns.size() != m_nFields || s.params.size() != m_nParams) {
+        CString message;
+        if (s.columns.size() != m_nFields)
+            message.Format("%s: DoFieldExchange binds %zu columns but m_nFields is %u", className().GetString(),
+                           s.columns.size(), m_nFields);
+        else
+            message.Format("%s: DoFieldExchange binds %zu parameters but m_nParams is %u", className().GetString(),
+                           s.params.size(), m_nParams);
+        throw CDBException(AFX_SQL_ERROR_FIELD_COUNT, message);
+    }
+}
+
+BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
+{
+    if (IsOpen())
+        throw CDBException(AFX_SQL_ERROR_BAD_ARGUMENT, className() + ": Open on a recordset that is already open");
+    if (m_pDatabase == nullptr) {
+        m_ownedDatabase = std::make_unique<CDatabase>();
+        m_ownedDatabase->OpenEx(GetDefaultConnect());
+        m_pDatabase = m_ownedDatabase.get();
+    }
+    if (!m_pDatabase->IsOpen())
+        throw CDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN, className() + ": Open on a database that is not open");
+
+    RecordsetState& s = *m_state;
+    s = RecordsetState();
+    s.openType = nOpenType == AFX_DB_USE_DEFAULT_TYPE ? m_nDefaultType : nOpenType;
+    s.options = dwOptions;
+    s.source = lpszSQL != nullptr ? CString(lpszSQL) : CString();
+    s.source.Trim();
+    collectBindings();
+    s.null.assign(s.columns.size(), true);
+    s.explicitNull.assign(s.columns.size(), -1);
+    runQuery();
+    s.open = true;
+    loadCurrent();
+    return TRUE;
+}
+
+void CRecordset::runQuery()
+{
+    RecordsetState& s = *m_state;
+    Connection& connection = m_pDatabase->GetConnection();
+    const CDialect& dialect = connection.dialect;
+
+    CString source = s.source.IsEmpty() ? GetDefaultSQL() : s.source;
+    source.Trim();
+    if (source.IsEmpty())
+        throw CDBException(AFX_SQL_ERROR_BAD_ARGUMENT, className() + ": no SQL given and GetDefaultSQL() is empty");
+
+    std::vector<CString> statements;
+    s.table.Empty();
+    if (CDialect::IsProcedureCall(source)) {
+        statements = dialect.Translate(source, true);
+    } else {
+        CString text;
+        CString filter = m_strFilter;
+        filter.Trim();
+        if (startsWithWord(source, "SELECT")) {
+            text = source;
+            if (!filter.IsEmpty()) {
+                CString upper(text);
+                upper.MakeUpper();
+                text += upper.Find(" WHERE ") >= 0 ? CString(" AND (") + filter + ")" : CString(" WHERE ") + filter;
+            }
+        } else {
+            CString columns;
+            for (const auto& b : s.columns) {
+                if (!columns.IsEmpty())
+                    columns += ", ";
+                columns += columnExpression(b.info.name);
+            }
+            if (columns.IsEmpty())
+                columns = "*";
+            text = CString("SELECT ") + columns + " FROM " + source;
+            if (!filter.IsEmpty())
+                text += CString(" WHERE ") + filter;
+            CString bare = CDialect::StripBrackets(source);
+            if (CDialect::IsPlainIdentifier(bare))
+                s.table = bare;
+        }
+        CString sort = m_strSort;
+        sort.Trim();
+        if (!sort.IsEmpty())
+            text += CString(" ORDER BY ") + sort;
+        statements = dialect.Translate(text, true);
+    }
+    s.sql.Empty();
+    for (const CString& statement : statements) {
+        if (!s.sql.IsEmpty())
+            s.sql += "; ";
+        s.sql += statement;
+    }
+
+    SQLHDBC dbc = connection.dbc.get();
+    for (std::size_t i = 0; i + 1 < statements.size(); ++i) {
+        Statement prelude(dbc);
+        prelude.ExecDirect(statements[i]);
+    }
+    std::vector<Value> paramValues;
+    for (const auto& p : s.params)
+        paramValues.push_back(memberValue(p));
+    Statement query(dbc);
+    query.Run(statements.back(), paramValues);
+
+    int resultColumns = query.ColumnCount();
+    const bool readAll = ReadsResultColumns();
+    if (readAll) {
+        for (int c = 1; c <= resultColumns; ++c)
+            s.resultNames.push_back(query.ColumnName(c));
+    } else if (static_cast<std::size_t>(resultColumns) < s.columns.size()) {
+        CString message;
+        message.Format("%s: the query returns %d columns but %zu are bound", className().GetString(), resultColumns,
+                       s.columns.size());
+        throw CDBException(AFX_SQL_ERROR_FIELD_COUNT, message, s.sql);
+    }
+    std::vector<Value::Kind> kinds;
+    if (readAll)
+        kinds.assign(static_cast<std::size_t>(resultColumns), Value::text);
+    else
+        for (const auto& b : s.columns)
+            kinds.push_back(valueKind(b.info.kind));
+    while (query.Fetch()) {
+        std::vector<Value> row;
+        row.reserve(kinds.size());
+        for (std::size_t c = 0; c < kinds.size(); ++c)
+            row.push_back(query.Get(static_cast<int>(c + 1), kinds[c]));
+        s.rows.push_back(std::move(row));
+    }
+    s.pos = 0;
+    s.deletedCurrent = false;
+    s.mode = RecordsetState::noMode;
+}
+
+void CRecordset::loadCurrent()
+{
+    RecordsetState& s = *m_state;
+    if (s.deletedCurrent || s.pos < 0 || s.pos >= static_cast<long long>(s.rows.size()) || ReadsResultColumns())
+        return;
+    const auto& row = s.rows[static_cast<std::size_t>(s.pos)];
+    for (std::size_t i = 0; i < s.columns.size(); ++i) {
+        setMember(s.columns[i], row[i]);
+        s.null[i] = row[i].null;
+    }
+}
+
+void CRecordset::Close()
+{
+    RecordsetState& s = *m_state;
+    s.open = false;
+    s.rows.clear();
+    s.inserts.clear();
+    s.resultNames.clear();
+    s.mode = RecordsetState::noMode;
+    if (m_ownedDatabase) {
+        m_pDatabase = nullptr;
+        m_ownedDatabase.reset();
+    }
+}
+
+BOOL CRecordset::Requery()
+{
+    requireOpen("Requery");
+    RecordsetState& s = *m_state;
+    s.rows.clear();
+    s.resultNames.clear();
+    runQuery();
+    loadCurrent();
+    return TRUE;
+}
+
+BOOL CRecordset::IsOpen() const
+{
+    return m_state->open;
+}
+
+BOOL CRecordset::IsEOF() const
+{
+    const RecordsetState& s = *m_state;
+    return !s.deletedCurrent && s.pos >= static_cast<long long>(s.rows.size());
+}
+
+BOOL CRecordset::IsBOF() const
+{
+    const RecordsetState& s = *m_state;
+    return !s.deletedCurrent && (s.pos < 0 || s.rows.empty());
+}
+
+BOOL CRecordset::IsDeleted() const
+{
+    return m_state->deletedCurrent;
+}
+
+void CRecordset::requireOpen(const char* operation) const
+{
+    if (!m_state->open)
+        throw CDBException(AFX_SQL_ERROR_RECORDSET_NOT_OPEN, className() + ": " + operation + " on a recordset that is not open");
+}
+
+void CRecordset::requireCurrent(const char* operation) const
+{
+    requireOpen(operation);
+    if (IsEOF() || IsBOF() || m_state->deletedCurrent)
+        throw CDBException(AFX_SQL_ERROR_NO_CURRENT_RECORD, className() + ": " + operation + " without a current row");
+}
+
+void CRecordset::requireUpdatable(const char* operation) const
+{
+    const RecordsetState& s = *m_state;
+    if (s.table.IsEmpty())
+        throw CDBException(AFX_SQL_ERROR_READONLY,
+                           className() + ": " + operation + " needs a recordset on a single table, not on: " + s.sql);
+    if ((s.options & readOnly) != 0 || !m_pDatabase->CanUpdate())
+        throw CDBException(AFX_SQL_ERROR_READONLY, className() + ": " + operation + " on a read-only recordset");
+}
+
+void CRecordset::MoveNext()
+{
+    requireOpen("MoveNext");
+    RecordsetState& s = *m_state;
+    s.mode = RecordsetState::noMode;
+    if (s.deletedCurrent) {
+        s.deletedCurrent = false;  // pos already names the row after the deleted one
+    } else {
+        if (IsEOF())
+            throw CDBException(AFX_SQL_ERROR_NO_CURRENT_RECORD, className() + ": MoveNext past the end of the rows");
+        ++s.pos;
+    }
+    loadCurrent();
+}
+
+void CRecordset::MovePrev()
+{
+    requireOpen("MovePrev");
+    RecordsetState& s = *m_state;
+    s.mode = RecordsetState::noMode;
+    if (!s.deletedCurrent && IsBOF())
+        throw CDBException(AFX_SQL_ERROR_NO_CURRENT_RECORD, className() + ": MovePrev before the first row");
+    s.deletedCurrent = false;
+    if (s.pos > static_cast<long long>(s.rows.size()))
+        s.pos = static_cast<long long>(s.rows.size());
+    --s.pos;
+    loadCurrent();
+}
+
+void CRecordset::MoveFirst()
+{
+    requireOpen("MoveFirst");
+    RecordsetState& s = *m_state;
+    s.mode = RecordsetState::noMode;
+    s.deletedCurrent = false;
+    s.pos = 0;
+    loadCurrent();
+}
+
+void CRecordset::MoveLast()
+{
+    requireOpen("MoveLast");
+    RecordsetState& s = *m_state;
+    s.mode = RecordsetState::noMode;
+    s.deletedCurrent = false;
+    s.pos = s.rows.empty() ? 0 : static_cast<long long>(s.rows.size()) - 1;
+    loadCurrent();
+}
+
+long CRecordset::GetRecordCount() const
+{
+    return static_cast<long>(m_state->rows.size());
+}
+
+BOOL CRecordset::CanUpdate() const
+{
+    const RecordsetState& s = *m_state;
+    return s.open && !s.table.IsEmpty() && (s.options & (readOnly | appendOnly)) == 0 && m_pDatabase->CanUpdate();
+}
+
+BOOL CRecordset::CanAppend() const
+{
+    const RecordsetState& s = *m_state;
+    return s.open && !s.table.IsEmpty() && (s.options & readOnly) == 0 && m_pDatabase->CanUpdate();
+}
+
+BOOL CRecordset::CanTransact() const
+{
+    return m_pDatabase != nullptr && m_pDatabase->CanTransact();
+}
+
+void CRecordset::AddNew()
+{
+    requireOpen("AddNew");
+    requireUpdatable("AddNew");
+    RecordsetState& s = *m_state;
+    s.mode = RecordsetState::adding;
+    for (std::size_t i = 0; i < s.columns.size(); ++i) {
+        setMemberNull(s.columns[i]);
+        s.null[i] = true;
+        s.explicitNull[i] = -1;
+    }
+}
+
+void CRecordset::Edit()
+{
+    requireCurrent("Edit");
+    requireUpdatable("Edit");
+    RecordsetState& s = *m_state;
+    if ((s.options & appendOnly) != 0)
+        throw CDBException(AFX_SQL_ERROR_READONLY, className() + ": Edit on an append-only recordset");
+    s.mode = RecordsetState::editing;
+    s.explicitNull.assign(s.columns.size(), -1);
+}
+
+void CRecordset::CancelUpdate()
+{
+    RecordsetState& s = *m_state;
+    if (s.mode == RecordsetState::noMode)
+        return;
+    s.mode = RecordsetState::noMode;
+    loadCurrent();
+}
+
+namespace {
+
+// The WHERE clause that identifies the original row, with its parameters appended to params.
+CString keyClause(Connection& connection, const CString& table, const std::vector<Binding>& columns,
+                  const std::vector<Value>& original, std::vector<Value>& params, CString& description)
+{
+    const CDialect& dialect = connection.dialect;
+    std::vector<std::size_t> keyColumns;
+    const std::vector<CString>& primaryKey = connection.PrimaryKey(table);
+    for (const CString& keyName : primaryKey) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (CDialect::SameColumnName(columns[i].info.name, keyName)) {
+                keyColumns.push_back(i);
+                break;
+            }
+        }
+    }
+    if (primaryKey.empty() || keyColumns.size() != primaryKey.size()) {
+        keyColumns.clear();
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            keyColumns.push_back(i);
+    }
+    CString clause;
+    for (std::size_t i : keyColumns) {
+        if (!clause.IsEmpty()) {
+            clause += " AND ";
+            description += ", ";
+        }
+        CString bare = CDialect::StripBrackets(columns[i].info.name);
+        clause += dialect.QuoteIdentifier(bare);
+        clause += original[i].null ? dialect.NullSafeEqualsParam() : " = ?";
+        params.push_back(original[i]);
+        description += bare + "=" + describeValue(original[i]);
+    }
+    return clause;
+}
+
+}  // namespace
+
+BOOL CRecordset::Update()
+{
+    requireOpen("Update");
+    RecordsetState& s = *m_state;
+    if (s.mode == RecordsetState::noMode)
+        throw CDBException(AFX_SQL_ERROR_BAD_ARGUMENT, className() + ": Update without AddNew or Edit");
+    Connection& connection = m_pDatabase->GetConnection();
+    const CDialect& dialect = connection.dialect;
+
+    std::vector<Value> values;
+    values.reserve(s.columns.size());
+    for (std::size_t i = 0; i < s.columns.size(); ++i) {
+        const Binding& b = s.columns[i];
+        Value v = memberValue(b);
+        if (s.explicitNull[i] == 1 || (s.explicitNull[i] == -1 && b.info.kind == CFieldInfo::text && v.textValue.empty())) {
+            v.null = true;
+            v.textValue.clear();
+        }
+        values.push_back(std::move(v));
+    }
+    CString table = dialect.QuoteIdentifier(s.table);
+
+    if (s.mode == RecordsetState::adding) {
+        std::string written;
+        std::vector<Value> params;
+        CString names, marks;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            written += values[i].null ? '0' : '1';
+            if (values[i].null)
+                continue;
+            if (!names.IsEmpty()) {
+                names += ", ";
+                marks += ", ";
+            }
+            names += dialect.QuoteIdentifier(CDialect::StripBrackets(s.columns[i].info.name));
+            marks += "?";
+            params.push_back(values[i]);
+        }
+        auto& statement = s.inserts[written];
+        if (!statement) {
+            CString sql = names.IsEmpty() ? CString("INSERT INTO ") + table + " DEFAULT VALUES"
+                                          : CString("INSERT INTO ") + table + " (" + names + ") VALUES (" + marks + ")";
+            auto prepared = std::make_unique<Statement>(connection.dbc.get());
+            prepared->Prepare(sql);
+            statement = std::move(prepared);
+        }
+        s.mode = RecordsetState::noMode;
+        try {
+            statement->Execute(params);
+        } catch (...) {
+            loadCurrent();
+            throw;
+        }
+        loadCurrent();
+        return TRUE;
+    }
+
+    // Edit
+    const auto& original = s.rows[static_cast<std::size_t>(s.pos)];
+    CString sets;
+    std::vector<Value> params;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!sets.IsEmpty())
+            sets += ", ";
+        sets += dialect.QuoteIdentifier(CDialect::StripBrackets(s.columns[i].info.name)) + " = ?";
+        params.push_back(values[i]);
+    }
+    CString description;
+    CString where = keyClause(connection, s.table, s.columns, original, params, description);
+    CString sql = CString("UPDATE ") + table + " SET " + sets + " WHERE " + where;
+    Statement statement(connection.dbc.get());
+    statement.Run(sql, params);
+    if (statement.RowCount() == 0)
+        throw CDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED,
+                           CString("Update of ") + s.table + " found no row with " + description +
+                               ": it was deleted or changed by someone else",
+                           sql);
+    s.rows[static_cast<std::size_t>(s.pos)] = std::move(values);
+    s.mode = RecordsetState::noMode;
+    loadCurrent();
+    return TRUE;
+}
+
+void CRecordset::Delete()
+{
+    requireCurrent("Delete");
+    requireUpdatable("Delete");
+    RecordsetState& s = *m_state;
+    if ((s.options & appendOnly) != 0)
+        throw CDBException(AFX_SQL_ERROR_READONLY, className() + ": Delete on an append-only recordset");
+    Connection& connection = m_pDatabase->GetConnection();
+    std::vector<Value> params;
+    CString description;
+    CString where = keyClause(connection, s.table, s.columns, s.rows[static_cast<std::size_t>(s.pos)], params, description);
+    CString sql = CString("DELETE FROM ") + connection.dialect.QuoteIdentifier(s.table) + " WHERE " + where;
+    Statement statement(connection.dbc.get());
+    statement.Run(sql, params);
+    if (statement.RowCount() == 0)
+        throw CDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED,
+                           CString("Delete from ") + s.table + " found no row with " + description +
+                               ": it was deleted or changed by someone else",
+                           sql);
+    s.rows.erase(s.rows.begin() + static_cast<std::ptrdiff_t>(s.pos));
+    s.deletedCurrent = true;
+    s.mode = RecordsetState::noMode;
+}
+
+std::size_t CRecordset::columnIndex(const void* field, const char* operation) const
+{
+    const RecordsetState& s = *m_state;
+    for (std::size_t i = 0; i < s.columns.size(); ++i)
+        if (s.columns[i].address == field)
+            return i;
+    throw CDBException(AFX_SQL_ERROR_BAD_ARGUMENT,
+                       className() + ": " + operation + " on an address that is not a bound column of an open recordset");
+}
+
+void CRecordset::SetFieldNull(void* pField, BOOL bNull)
+{
+    RecordsetState& s = *m_state;
+    if (s.columns.empty() && pField != nullptr)
+        columnIndex(pField, "SetFieldNull");  // throws: nothing bound yet
+    for (std::size_t i = 0; i < s.columns.size(); ++i) {
+        if (pField != nullptr && s.columns[i].address != pField)
+            continue;
+        s.null[i] = bNull != FALSE;
+        s.explicitNull[i] = bNull != FALSE ? 1 : 0;
+        if (bNull != FALSE)
+            setMemberNull(s.columns[i]);
+        if (pField != nullptr)
+            return;
+    }
+    if (pField != nullptr)
+        columnIndex(pField, "SetFieldNull");  // throws: not a bound column
+}
+
+BOOL CRecordset::IsFieldNull(void* pField)
+{
+    const RecordsetState& s = *m_state;
+    if (pField == nullptr) {
+        for (bool n : s.null)
+            if (!n)
+                return FALSE;
+        return TRUE;
+    }
+    return s.null[columnIndex(pField, "IsFieldNull")] ? TRUE : FALSE;
+}
+
+BOOL CRecordset::IsFieldNullable(void* pField)
+{
+    if (pField != nullptr)
+        columnIndex(pField, "IsFieldNullable");
+    return TRUE;
+}
+
+const CString& CRecordset::GetSQL() const
+{
+    return m_state->sql;
+}
+
+const CString& CRecordset::GetTableName() const
+{
+    return m_state->table;
+}
+
+int CRecordset::GetResultColumnCount() const
+{
+    return static_cast<int>(m_state->resultNames.size());
+}
+
+CString CRecordset::GetResultColumnName(int index) const
+{
+    const auto& names = m_state->resultNames;
+    if (index < 0 || static_cast<std::size_t>(index) >= names.size())
+        return CString();
+    return names[static_cast<std::size_t>(index)];
+}
+
+bool CRecordset::GetResultText(int index, CString& value) const
+{
+    const RecordsetState& s = *m_state;
+    value.Empty();
+    if (s.deletedCurrent || s.pos < 0 || s.pos >= static_cast<long long>(s.rows.size()))
+        return false;
+    const auto& row = s.rows[static_cast<std::size_t>(s.pos)];
+    if (index < 0 || static_cast<std::size_t>(index) >= row.size() || row[static_cast<std::size_t>(index)].null)
+        return false;
+    value = row[static_cast<std::size_t>(index)].textValue;
+    return true;
+}

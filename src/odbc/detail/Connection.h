@@ -1,0 +1,36 @@
+// The state behind one open CDatabase: its connection handle, the dialect chosen at open, the
+// transaction state and the per-connection cache of primary keys that recordsets use to
+// identify rows for Edit and Delete.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "afx/String.h"
+#include "odbc/Dialect.h"
+#include "odbc/detail/Handle.h"
+
+namespace orvel::odbc::detail {
+
+struct Connection {
+    std::shared_ptr<Handle> environment;
+    Handle dbc;
+    CDialect dialect;
+    CString dbmsName;
+    CString databaseName;
+    bool readOnly = false;
+    bool inTransaction = false;
+    bool canTransact = true;
+    // Upper-cased table name -> primary key column names (empty: no primary key).
+    std::map<std::string, std::vector<CString>> primaryKeys;
+
+    // The primary key columns of a table, in key order; empty when it has none.
+    const std::vector<CString>& PrimaryKey(const CString& table);
+    // Runs one statement of the library's SQL (after the dialect's translation), discarding
+    // any result.
+    void Execute(const CString& sql);
+};
+
+}  // namespace orvel::odbc::detail
