@@ -75,7 +75,7 @@ public:                                                       \
     CString GetDefaultConnect() override;                     \
     CString GetDefaultSQL() override;                         \
     void DoFieldExchange(CFieldExchange* pFX) override;       \
-    DECLARE_DYNAMIC(cls)
+    DECLARE_DYNCREATE(cls)
 
 // The catalogue names, for each class, ORVEL_COLUMNS_<class>, ORVEL_SOURCE_<class> (the table or
 // view) and ORVEL_CONNECT_<class> (the connect string the class reports).
@@ -94,7 +94,7 @@ public:                                                       \
 
 // In the class's source: a recordset straight on CRecordset over the given table or view.
 #define ORVEL_RECORDSET_IMPLEMENT_AS(cls, COLUMNS, source, connect) \
-    IMPLEMENT_DYNAMIC(cls, CRecordset)                           \
+    IMPLEMENT_DYNCREATE(cls, CRecordset)                         \
     cls::cls(CDatabase* pDatabase) : CRecordset(pDatabase)       \
     {                                                            \
         COLUMNS(ORVEL_RS_INIT)                                   \
@@ -113,7 +113,7 @@ public:                                                       \
 // In the class's source: a recordset that extends another one; the base's columns are bound
 // first, then the class's own.
 #define ORVEL_RECORDSET_IMPLEMENT_DERIVED_AS(cls, base, COLUMNS, source, connect) \
-    IMPLEMENT_DYNAMIC(cls, base)                                               \
+    IMPLEMENT_DYNCREATE(cls, base)                                             \
     cls::cls(CDatabase* pDatabase) : base(pDatabase)                           \
     {                                                                          \
         COLUMNS(ORVEL_RS_INIT)                                                 \
