@@ -2,7 +2,7 @@
 #pragma once
 
 #include "afx/Export.h"
-#include "orvelmagdb/recordsets/Catalogue.h"
+#include "orvelmagdb/recordsets/catalogue/MasterDataCatalogue.h"
 
 class ORVEL_API CFamigliaListSet : public CRecordset {
     ORVEL_RECORDSET(CFamigliaListSet)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "afx/Export.h"
-#include "orvelmagdb/recordsets/Catalogue.h"
+#include "orvelmagdb/recordsets/catalogue/MasterDataCatalogue.h"
 
 class ORVEL_API CRepartoSet : public CRecordset {
     ORVEL_RECORDSET(CRepartoSet)

@@ -1,9 +1,9 @@
-// The catalogue of recordset classes: for each class, the table or view it reads, the connect
-// string it reports and its columns in binding order (see RecordsetMacros.h for the kinds). The
-// classes are declared from these lists, so a column is fixed here and nowhere else.
+// Catalogue of the master-data recordsets: for each class, the table or view it reads, the
+// connect string it reports and its columns in binding order (see odbc/RecordsetMacros.h for the
+// kinds). The classes are declared from these lists, so a column is fixed here and nowhere else.
 #pragma once
 
-#include "orvelmagdb/recordsets/RecordsetMacros.h"
+#include "odbc/RecordsetMacros.h"
 
 // ---- Master data: VAT codes, units, departments and the category / family / group tree ----
 
