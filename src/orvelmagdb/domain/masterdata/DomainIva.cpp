@@ -13,9 +13,11 @@ CDomainIva::CDomainIva(CDatabase* pDatabase)
 {
 }
 
+// A copy is a new object: like every constructor it takes the VAT precision in force now, and
+// the copied rate is rounded to it.
 CDomainIva::CDomainIva(const CDomainIva& other)
     : CDomainClass(other),
-      m_nPrecisioneIva(other.m_nPrecisioneIva),
+      m_nPrecisioneIva(CApplicationAdministrator::GetInstance()->GetConfig()->GetParamAsInt("precisione/iva")),
       CODICE(other.CODICE),
       DESCRIZIONE(other.DESCRIZIONE),
       ALIQUOTA(other.ALIQUOTA),

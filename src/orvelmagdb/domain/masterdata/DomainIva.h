@@ -14,9 +14,10 @@ class CIvaSet;
 class ORVEL_API CDomainIva : public CDomainClass {
 public:
     explicit CDomainIva(CDatabase* pDatabase = nullptr);
-    // Copies everything and rounds the copied rate again to the VAT precision.
+    // Copies everything and rounds the copied rate again to the VAT precision, which it reads
+    // from the configuration as every constructor does.
     CDomainIva(const CDomainIva& other);
-    // Copies everything as it is.
+    // Copies everything as it is, the precision included.
     CDomainIva& operator=(const CDomainIva& other);
     ~CDomainIva() override;
 
