@@ -20,6 +20,12 @@ namespace {
 
 CString infoString(const Handle& dbc, SQLUSMALLINT info)
 {
+    if (dbc.narrow()) {
+        char text[1024];
+        SQLSMALLINT textLength = 0;
+        Check(SQLGetInfo(dbc.get(), info, text, sizeof text, &textLength), dbc, "SQLGetInfo");
+        return CString(text, std::min<int>(textLength, static_cast<int>(sizeof text) - 1));
+    }
     SQLWCHAR buffer[256];
     SQLSMALLINT length = 0;
     Check(SQLGetInfoW(dbc.get(), info, buffer, sizeof buffer, &length), dbc, "SQLGetInfo");
@@ -49,10 +55,18 @@ const std::vector<CString>& Connection::PrimaryKey(const CString& table)
         return found->second;
 
     std::vector<std::pair<int, CString>> columns;
-    Statement statement(dbc.get());
-    WString name = ToWide(dialect.CatalogName(table).str());
-    Check(SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, name.data(), static_cast<SQLSMALLINT>(name.size())),
-          SQL_HANDLE_STMT, statement.get(), "SQLPrimaryKeys", CString("primary key of ") + table);
+    Statement statement(dbc.get(), narrow);
+    CString catalogName = dialect.CatalogName(table);
+    SQLRETURN rc;
+    if (narrow) {
+        rc = SQLPrimaryKeys(statement.get(), nullptr, 0, nullptr, 0,
+                            reinterpret_cast<SQLCHAR*>(const_cast<char*>(catalogName.GetString())),
+                            static_cast<SQLSMALLINT>(catalogName.GetLength()));
+    } else {
+        WString name = ToWide(catalogName.str());
+        rc = SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, name.data(), static_cast<SQLSMALLINT>(name.size()));
+    }
+    Check(rc, SQL_HANDLE_STMT, statement.get(), "SQLPrimaryKeys", CString("primary key of ") + table, narrow);
     while (statement.Fetch()) {
         std::string column;
         long long sequence = 0;
@@ -70,12 +84,14 @@ const std::vector<CString>& Connection::PrimaryKey(const CString& table)
 void Connection::Execute(const CString& sql)
 {
     for (const CString& statementText : dialect.Translate(sql, false)) {
-        Statement statement(dbc.get());
+        Statement statement(dbc.get(), narrow);
         statement.ExecDirect(statementText);
     }
 }
 
 }  // namespace orvel::odbc::detail
+
+IMPLEMENT_DYNAMIC(CDatabase, CObject)
 
 CDatabase::CDatabase() = default;
 
@@ -107,12 +123,26 @@ BOOL CDatabase::OpenEx(LPCTSTR connect, DWORD options)
                                  reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(SQL_MODE_READ_ONLY)), SQL_IS_UINTEGER),
               connection->dbc, "SQLSetConnectAttr(SQL_ATTR_ACCESS_MODE)");
 
-    orvel::odbc::detail::WString wide = ToWide(CDialect::AddConnectionDefaults(text).str());
-    SQLWCHAR out[1024];
+    // The SQLite3 driver has no wide functions: talk to it through the narrow API in UTF-8.
+    CString lower(text);
+    lower.MakeLower();
+    connection->narrow = lower.Find("sqlite") >= 0;
+    connection->dbc.setNarrow(connection->narrow);
+    CString full = CDialect::AddConnectionDefaults(text);
+    SQLRETURN rc;
     SQLSMALLINT outLength = 0;
-    Check(SQLDriverConnectW(connection->dbc.get(), nullptr, wide.data(), static_cast<SQLSMALLINT>(wide.size()), out,
-                            static_cast<SQLSMALLINT>(sizeof out / sizeof out[0]), &outLength, SQL_DRIVER_NOPROMPT),
-          connection->dbc, "SQLDriverConnect");
+    if (connection->narrow) {
+        SQLCHAR out[1024];
+        rc = SQLDriverConnect(connection->dbc.get(), nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(full.GetString())),
+                              static_cast<SQLSMALLINT>(full.GetLength()), out, sizeof out, &outLength,
+                              SQL_DRIVER_NOPROMPT);
+    } else {
+        orvel::odbc::detail::WString wide = ToWide(full.str());
+        SQLWCHAR out[1024];
+        rc = SQLDriverConnectW(connection->dbc.get(), nullptr, wide.data(), static_cast<SQLSMALLINT>(wide.size()), out,
+                               static_cast<SQLSMALLINT>(sizeof out / sizeof out[0]), &outLength, SQL_DRIVER_NOPROMPT);
+    }
+    Check(rc, connection->dbc, "SQLDriverConnect");
 
     connection->dbmsName = infoString(connection->dbc, SQL_DBMS_NAME);
     connection->dialect = CDialect::FromDbmsName(connection->dbmsName);
@@ -122,7 +152,7 @@ BOOL CDatabase::OpenEx(LPCTSTR connect, DWORD options)
         connection->canTransact = txn != SQL_TC_NONE;
     setAutocommit(connection->dbc, true);
     for (const CString& setup : connection->dialect.SessionSetup()) {
-        Statement statement(connection->dbc.get());
+        Statement statement(connection->dbc.get(), connection->narrow);
         statement.ExecDirect(setup);
     }
     m_connection = std::move(connection);

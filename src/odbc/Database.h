@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "afx/Export.h"
+#include "afx/Object.h"
 #include "afx/String.h"
 #include "afx/Types.h"
 #include "odbc/Dialect.h"
@@ -14,7 +15,9 @@ namespace orvel::odbc::detail {
 struct Connection;
 }
 
-class ORVEL_API CDatabase {
+class ORVEL_API CDatabase : public CObject {
+    DECLARE_DYNAMIC(CDatabase)
+
 public:
     enum DbOpenOptions {
         openExclusive = 0x0001,  // accepted and ignored: ODBC has no exclusive open
@@ -25,7 +28,7 @@ public:
     };
 
     CDatabase();
-    virtual ~CDatabase();
+    ~CDatabase() override;
     CDatabase(const CDatabase&) = delete;
     CDatabase& operator=(const CDatabase&) = delete;
 

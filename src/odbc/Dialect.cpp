@@ -140,12 +140,18 @@ CString CDialect::AddConnectionDefaults(const CString& connect)
     CString lower(connect);
     lower.MakeLower();
     CString result(connect);
-    if (lower.Find("postgres") >= 0 && lower.Find("protocol=") < 0) {
+    if (lower.Find("postgres") < 0)
+        return result;
+    auto add = [&](const char* key, const char* option) {
+        if (lower.Find(key) >= 0)
+            return;
         result.TrimRight();
         if (!result.IsEmpty() && result[result.GetLength() - 1] != ';')
             result += ";";
-        result += "Protocol=7.4-2;";
-    }
+        result += option;
+    };
+    add("protocol=", "Protocol=7.4-2;");
+    add("commlog=", "CommLog=0;");
     return result;
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <sql.h>
+#include <sqlext.h>
 
 #include <vector>
 

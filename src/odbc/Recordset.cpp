@@ -153,6 +153,8 @@ CString describeValue(const Value& v)
 
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CRecordset, CObject)
+
 CRecordset::CRecordset(CDatabase* pDatabase)
     : m_pDatabase(pDatabase), m_state(std::make_unique<RecordsetState>())
 {
@@ -305,13 +307,13 @@ void CRecordset::runQuery()
 
     SQLHDBC dbc = connection.dbc.get();
     for (std::size_t i = 0; i + 1 < statements.size(); ++i) {
-        Statement prelude(dbc);
+        Statement prelude(dbc, connection.narrow);
         prelude.ExecDirect(statements[i]);
     }
     std::vector<Value> paramValues;
     for (const auto& p : s.params)
         paramValues.push_back(memberValue(p));
-    Statement query(dbc);
+    Statement query(dbc, connection.narrow);
     query.Run(statements.back(), paramValues);
 
     int resultColumns = query.ColumnCount();
@@ -610,7 +612,7 @@ BOOL CRecordset::Update()
         if (!statement) {
             CString sql = names.IsEmpty() ? CString("INSERT INTO ") + table + " DEFAULT VALUES"
                                           : CString("INSERT INTO ") + table + " (" + names + ") VALUES (" + marks + ")";
-            auto prepared = std::make_unique<Statement>(connection.dbc.get());
+            auto prepared = std::make_unique<Statement>(connection.dbc.get(), connection.narrow);
             prepared->Prepare(sql);
             statement = std::move(prepared);
         }
@@ -638,7 +640,7 @@ BOOL CRecordset::Update()
     CString description;
     CString where = keyClause(connection, s.table, s.columns, original, params, description);
     CString sql = CString("UPDATE ") + table + " SET " + sets + " WHERE " + where;
-    Statement statement(connection.dbc.get());
+    Statement statement(connection.dbc.get(), connection.narrow);
     statement.Run(sql, params);
     if (statement.RowCount() == 0)
         throw CDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED,
@@ -663,7 +665,7 @@ void CRecordset::Delete()
     CString description;
     CString where = keyClause(connection, s.table, s.columns, s.rows[static_cast<std::size_t>(s.pos)], params, description);
     CString sql = CString("DELETE FROM ") + connection.dialect.QuoteIdentifier(s.table) + " WHERE " + where;
-    Statement statement(connection.dbc.get());
+    Statement statement(connection.dbc.get(), connection.narrow);
     statement.Run(sql, params);
     if (statement.RowCount() == 0)
         throw CDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED,

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "afx/Export.h"
+#include "afx/Object.h"
 #include "afx/String.h"
 #include "afx/Types.h"
 #include "odbc/Database.h"
@@ -39,7 +40,9 @@ namespace orvel::odbc::detail {
 struct RecordsetState;
 }
 
-class ORVEL_API CRecordset {
+class ORVEL_API CRecordset : public CObject {
+    DECLARE_DYNAMIC(CRecordset)
+
 public:
     enum OpenType { dynaset = 0, snapshot = 1, forwardOnly = 2, dynamic = 3 };
     enum OpenOptions {
@@ -58,7 +61,7 @@ public:
     };
 
     explicit CRecordset(CDatabase* pDatabase = nullptr);
-    virtual ~CRecordset();
+    ~CRecordset() override;
     CRecordset(const CRecordset&) = delete;
     CRecordset& operator=(const CRecordset&) = delete;
 

@@ -20,6 +20,7 @@ struct Connection {
     CDialect dialect;
     CString dbmsName;
     CString databaseName;
+    bool narrow = false;  // ANSI-only driver: UTF-8 through the narrow API (see Handle.h)
     bool readOnly = false;
     bool inTransaction = false;
     bool canTransact = true;

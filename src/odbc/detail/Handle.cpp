@@ -2,6 +2,7 @@
 // CDBException.
 #include "odbc/detail/Handle.h"
 
+#include <algorithm>
 #include <mutex>
 #include <string>
 
@@ -63,11 +64,12 @@ std::shared_ptr<Handle> SharedEnvironment()
     return env;
 }
 
-SQLRETURN Check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, std::string_view function, const CString& sql)
+SQLRETURN Check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, std::string_view function, const CString& sql,
+                bool narrow)
 {
     if (rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO || rc == SQL_NO_DATA || rc == SQL_NEED_DATA)
         return rc;
-    ThrowDiagnostics(rc, handleType, handle, function, sql);
+    ThrowDiagnostics(rc, handleType, handle, function, sql, narrow);
 }
 
 namespace {
@@ -91,7 +93,7 @@ void splitOrigin(const std::string& text, std::string& origin, std::string& mess
 }  // namespace
 
 void ThrowDiagnostics(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, std::string_view function,
-                      const CString& sql)
+                      const CString& sql, bool narrow)
 {
     CString error;
     CString stateNativeOrigin;
@@ -99,17 +101,31 @@ void ThrowDiagnostics(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, st
     long firstNative = 0;
     if (handle != SQL_NULL_HANDLE) {
         for (SQLSMALLINT record = 1;; ++record) {
-            SQLWCHAR state[6] = {};
             SQLINTEGER native = 0;
-            SQLWCHAR buffer[1024];
             SQLSMALLINT length = 0;
-            SQLRETURN drc = SQLGetDiagRecW(handleType, handle, record, state, &native, buffer,
-                                           static_cast<SQLSMALLINT>(sizeof buffer / sizeof buffer[0]), &length);
-            if (!SQL_SUCCEEDED(drc))
-                break;
-            std::size_t chars = std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer / sizeof buffer[0] - 1);
-            std::string text = FromWide(buffer, chars);
-            std::string stateText = FromWide(state, 5);
+            std::string text, stateText;
+            if (narrow) {
+                SQLCHAR state[6] = {};
+                SQLCHAR buffer[2048];
+                SQLRETURN drc = SQLGetDiagRec(handleType, handle, record, state, &native, buffer,
+                                              static_cast<SQLSMALLINT>(sizeof buffer), &length);
+                if (!SQL_SUCCEEDED(drc))
+                    break;
+                text.assign(reinterpret_cast<const char*>(buffer),
+                            std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer - 1));
+                stateText.assign(reinterpret_cast<const char*>(state), 5);
+            } else {
+                SQLWCHAR state[6] = {};
+                SQLWCHAR buffer[1024];
+                SQLRETURN drc = SQLGetDiagRecW(handleType, handle, record, state, &native, buffer,
+                                               static_cast<SQLSMALLINT>(sizeof buffer / sizeof buffer[0]), &length);
+                if (!SQL_SUCCEEDED(drc))
+                    break;
+                std::size_t chars =
+                    std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer / sizeof buffer[0] - 1);
+                text = FromWide(buffer, chars);
+                stateText = FromWide(state, 5);
+            }
             std::string origin, message;
             splitOrigin(text, origin, message);
             if (record == 1) {

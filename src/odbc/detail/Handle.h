@@ -30,12 +30,18 @@ public:
 
     SQLHANDLE get() const { return m_handle; }
     SQLSMALLINT type() const { return m_type; }
+    // Narrow handles talk to an ANSI-only driver (the SQLite3 driver exports no wide
+    // functions): text goes as UTF-8 bytes through the narrow API, which such a driver stores
+    // as it is, instead of through unixODBC's lossy wide-to-narrow mapping.
+    bool narrow() const { return m_narrow; }
+    void setNarrow(bool narrow) { m_narrow = narrow; }
     explicit operator bool() const { return m_handle != SQL_NULL_HANDLE; }
     void reset();
 
 private:
     SQLSMALLINT m_type = 0;
     SQLHANDLE m_handle = SQL_NULL_HANDLE;
+    bool m_narrow = false;
 };
 
 // The process-wide ODBC environment (ODBC 3 behaviour), created on first use.
@@ -45,14 +51,14 @@ std::shared_ptr<Handle> SharedEnvironment();
 // SQL_NEED_DATA); otherwise throws CDBException with the diagnostic records of the handle,
 // naming the ODBC function and the statement (if any) that failed.
 SQLRETURN Check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, std::string_view function,
-                const CString& sql = CString());
+                const CString& sql = CString(), bool narrow = false);
 inline SQLRETURN Check(SQLRETURN rc, const Handle& handle, std::string_view function, const CString& sql = CString())
 {
-    return Check(rc, handle.type(), handle.get(), function, sql);
+    return Check(rc, handle.type(), handle.get(), function, sql, handle.narrow());
 }
 
 // Throws the CDBException that the diagnostic records of the handle describe.
 [[noreturn]] void ThrowDiagnostics(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle,
-                                   std::string_view function, const CString& sql);
+                                   std::string_view function, const CString& sql, bool narrow = false);
 
 }  // namespace orvel::odbc::detail

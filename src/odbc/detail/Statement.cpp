@@ -1,6 +1,7 @@
 // Statement execution, parameter binding and column reading over the wide ODBC API.
 #include "odbc/detail/Statement.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvel::odbc::detail {
@@ -19,23 +20,39 @@ bool Value::operator==(const Value& other) const
     return false;
 }
 
-Statement::Statement(SQLHDBC connection) : m_handle(SQL_HANDLE_STMT, connection) {}
+Statement::Statement(SQLHDBC connection, bool narrow) : m_handle(SQL_HANDLE_STMT, connection)
+{
+    m_handle.setNarrow(narrow);
+}
 
 bool Statement::ExecDirect(const CString& sql)
 {
     m_sql = sql;
     m_prepared = false;
-    WString text = ToWide(sql.str());
-    SQLRETURN rc = Check(SQLExecDirectW(m_handle.get(), text.data(), static_cast<SQLINTEGER>(text.size())),
-                         m_handle, "SQLExecDirect", m_sql);
+    SQLRETURN rc;
+    if (m_handle.narrow()) {
+        rc = SQLExecDirect(m_handle.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
+                           static_cast<SQLINTEGER>(sql.GetLength()));
+    } else {
+        WString text = ToWide(sql.str());
+        rc = SQLExecDirectW(m_handle.get(), text.data(), static_cast<SQLINTEGER>(text.size()));
+    }
+    rc = Check(rc, m_handle, "SQLExecDirect", m_sql);
     return rc != SQL_NO_DATA;
 }
 
 void Statement::Prepare(const CString& sql)
 {
     m_sql = sql;
-    WString text = ToWide(sql.str());
-    Check(SQLPrepareW(m_handle.get(), text.data(), static_cast<SQLINTEGER>(text.size())), m_handle, "SQLPrepare", m_sql);
+    SQLRETURN rc;
+    if (m_handle.narrow()) {
+        rc = SQLPrepare(m_handle.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
+                        static_cast<SQLINTEGER>(sql.GetLength()));
+    } else {
+        WString text = ToWide(sql.str());
+        rc = SQLPrepareW(m_handle.get(), text.data(), static_cast<SQLINTEGER>(text.size()));
+    }
+    Check(rc, m_handle, "SQLPrepare", m_sql);
     m_prepared = true;
 }
 
@@ -43,6 +60,7 @@ void Statement::bind(const std::vector<Value>& params)
 {
     Check(SQLFreeStmt(m_handle.get(), SQL_RESET_PARAMS), m_handle, "SQLFreeStmt", m_sql);
     m_texts.assign(params.size(), WString());
+    m_narrowTexts.assign(params.size(), std::string());
     m_ints.assign(params.size(), 0);
     m_timestamps.assign(params.size(), SQL_TIMESTAMP_STRUCT{});
     m_indicators.assign(params.size(), 0);
@@ -65,6 +83,16 @@ void Statement::bind(const std::vector<Value>& params)
                                   19, 0, &m_timestamps[i], 0, indicator);
             break;
         default: {
+            if (m_handle.narrow()) {
+                m_narrowTexts[i] = v.textValue;
+                std::string& buffer = m_narrowTexts[i];
+                *indicator = v.null ? SQL_NULL_DATA : static_cast<SQLLEN>(buffer.size());
+                SQLSMALLINT sqlType = v.sqlType == 0 ? SQL_VARCHAR : v.sqlType;
+                rc = SQLBindParameter(m_handle.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, sqlType,
+                                      buffer.empty() ? 1 : buffer.size(), 0, buffer.data(),
+                                      static_cast<SQLLEN>(buffer.size()), indicator);
+                break;
+            }
             m_texts[i] = ToWide(v.textValue);
             WString& buffer = m_texts[i];
             SQLLEN bytes = static_cast<SQLLEN>(buffer.size() * sizeof(SQLWCHAR));
@@ -114,6 +142,14 @@ int Statement::ColumnCount()
 
 CString Statement::ColumnName(int column)
 {
+    if (m_handle.narrow()) {
+        char name[1024];
+        SQLSMALLINT length = 0;
+        Check(SQLColAttribute(m_handle.get(), static_cast<SQLUSMALLINT>(column), SQL_DESC_LABEL, name, sizeof name,
+                              &length, nullptr),
+              m_handle, "SQLColAttribute", m_sql);
+        return CString(name, std::min<int>(length, static_cast<int>(sizeof name) - 1));
+    }
     SQLWCHAR name[512];
     SQLSMALLINT length = 0;
     Check(SQLColAttributeW(m_handle.get(), static_cast<SQLUSMALLINT>(column), SQL_DESC_LABEL, name, sizeof name,
@@ -131,6 +167,30 @@ bool Statement::Fetch()
 
 bool Statement::GetText(int column, std::string& out)
 {
+    if (m_handle.narrow()) {
+        char buffer[512];
+        constexpr SQLLEN capacity = sizeof buffer;
+        out.clear();
+        for (;;) {
+            SQLLEN indicator = 0;
+            SQLRETURN rc = Check(SQLGetData(m_handle.get(), static_cast<SQLUSMALLINT>(column), SQL_C_CHAR, buffer,
+                                            capacity, &indicator),
+                                 m_handle, "SQLGetData", m_sql);
+            if (rc == SQL_NO_DATA)
+                break;
+            if (indicator == SQL_NULL_DATA)
+                return false;
+            std::size_t chars;
+            if (rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= capacity))
+                chars = capacity - 1;
+            else
+                chars = static_cast<std::size_t>(indicator);
+            out.append(buffer, chars);
+            if (rc == SQL_SUCCESS)
+                break;
+        }
+        return true;
+    }
     SQLWCHAR buffer[256];
     constexpr SQLLEN capacity = sizeof buffer;
     WString collected;

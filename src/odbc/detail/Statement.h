@@ -1,7 +1,8 @@
 // One ODBC statement handle with the few operations the layer needs: prepare or run text,
 // bind input parameters from values, fetch rows and read columns as text, integer or
-// timestamp. Text always travels as UTF-16 (SQL_C_WCHAR) and is converted to and from UTF-8
-// here, the one place where the layer binds data.
+// timestamp. This is the one place where the layer binds data. Text travels as UTF-16
+// (SQL_C_WCHAR, wide API), converted to and from our UTF-8 here, except on narrow connections
+// (ANSI-only drivers such as SQLite3's), where UTF-8 bytes go through the narrow API unchanged.
 #pragma once
 
 #include <sql.h>
@@ -36,7 +37,7 @@ struct Value {
 
 class Statement {
 public:
-    explicit Statement(SQLHDBC connection);
+    Statement(SQLHDBC connection, bool narrow);
 
     // Runs text with no parameters. Returns false when the statement affected no row and
     // produced no result (SQL_NO_DATA), true otherwise.
@@ -72,6 +73,7 @@ private:
     bool m_prepared = false;
     // Parameter buffers, kept until the next execution.
     std::vector<WString> m_texts;
+    std::vector<std::string> m_narrowTexts;
     std::vector<long long> m_ints;
     std::vector<SQL_TIMESTAMP_STRUCT> m_timestamps;
     std::vector<SQLLEN> m_indicators;

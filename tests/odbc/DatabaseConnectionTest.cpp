@@ -1,0 +1,214 @@
+// CDatabase on the real databases: connecting, direct statements through the dialect,
+// transactions, statement-level rollback, driver errors as CDBException, and two connections
+// on one SQLite file.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "odbc/DBException.h"
+#include "odbc/Database.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+using orvel::test::DatabaseTest;
+
+TEST(DatabaseOpen, BadConnectionStringsGiveAClearException)
+{
+    CDatabase db;
+    try {
+        db.OpenEx("DRIVER={No Such Driver};Database=x");
+        FAIL() << "opening through a missing driver succeeded";
+    } catch (const CDBException& e) {
+        EXPECT_FALSE(e.GetSqlState().IsEmpty());
+        EXPECT_FALSE(e.m_strError.IsEmpty());
+        EXPECT_NE(std::string(e.what()).find(e.GetSqlState().str()), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_THROW(db.OpenEx(""), CDBException);
+    EXPECT_THROW(db.OpenEx("ODBC;"), CDBException);
+    EXPECT_THROW(db.ExecuteSQL("SELECT 1"), CDBException);
+    EXPECT_THROW(db.BeginTrans(), CDBException);
+    db.Close();  // closing a closed database is harmless
+}
+
+TEST(DatabaseOpen, OdbcPrefixIsDroppedAndTheFileIsReported)
+{
+    std::string file = ::testing::TempDir() + "orvel_open_prefix.db";
+    std::remove(file.c_str());
+    CDatabase db;
+    ASSERT_TRUE(db.OpenEx(("ODBC;DRIVER=SQLite3;Database=" + file).c_str()));
+    EXPECT_TRUE(db.IsOpen());
+    EXPECT_STREQ(db.GetConnect(), ("ODBC;DRIVER=SQLite3;Database=" + file).c_str());
+    EXPECT_EQ(db.GetDialect().GetKind(), CDialect::sqlite);
+    EXPECT_STREQ(db.GetDBMSName(), "SQLite");
+    EXPECT_NE(db.GetDatabaseName().Find("orvel_open_prefix"), -1) << db.GetDatabaseName().GetString();
+    EXPECT_TRUE(db.CanUpdate());
+    EXPECT_TRUE(db.CanTransact());
+    EXPECT_THROW(db.OpenEx(("DRIVER=SQLite3;Database=" + file).c_str()), CDBException);  // already open
+    db.Close();
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_EQ(db.GetDialect().GetKind(), CDialect::generic);
+    std::remove(file.c_str());
+}
+
+TEST(DatabaseOpen, FrameworkOpenWithConnectString)
+{
+    std::string file = ::testing::TempDir() + "orvel_open_legacy.db";
+    std::remove(file.c_str());
+    CDatabase db;
+    ASSERT_TRUE(db.Open(nullptr, FALSE, TRUE, ("ODBC;DRIVER=SQLite3;Database=" + file).c_str()));
+    EXPECT_FALSE(db.CanUpdate());  // opened read-only
+    db.Close();
+    std::remove(file.c_str());
+}
+
+class DatabaseConnection : public DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        Exec("CREATE TABLE [CONTO] ([ID] INTEGER PRIMARY KEY, [NOME] VARCHAR(40) NOT NULL, [SALDO] INTEGER)");
+    }
+};
+
+TEST_P(DatabaseConnection, ReportsItsDialect)
+{
+    EXPECT_EQ(db().GetDialect().GetKind(), IsPostgreSQL() ? CDialect::postgresql : CDialect::sqlite);
+}
+
+TEST_P(DatabaseConnection, ExecuteSqlRewritesNamesAndStrlen)
+{
+    // Bracketed names in the statement, unbracketed in another: both reach the same table.
+    Exec("INSERT INTO [CONTO] ([ID], [NOME], [SALDO]) VALUES (1, 'cassa [principale]', 10)");
+    Exec("INSERT INTO CONTO (ID, NOME, SALDO) VALUES (2, 'banca', 20)");
+    EXPECT_EQ(CountRows("CONTO"), 2);
+    EXPECT_EQ(QueryText("SELECT [NOME] FROM [CONTO] WHERE [ID] = 1"), "cassa [principale]");
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM [CONTO] WHERE STRLEN([NOME]) = 5"), 1);
+    Exec("DELETE FROM CONTO WHERE STRLEN(NOME) > 5");
+    EXPECT_EQ(CountRows("CONTO"), 1);
+}
+
+TEST_P(DatabaseConnection, CommittedTransactionIsKeptAndRolledBackOneIsNot)
+{
+    ASSERT_TRUE(db().BeginTrans());
+    EXPECT_TRUE(db().IsInTransaction());
+    EXPECT_FALSE(db().BeginTrans());  // no nesting: refused, nothing changes
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'a')");
+    ASSERT_TRUE(db().CommitTrans());
+    EXPECT_FALSE(db().IsInTransaction());
+
+    ASSERT_TRUE(db().BeginTrans());
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (2, 'b')");
+    Exec("UPDATE CONTO SET NOME = 'changed' WHERE ID = 1");
+    EXPECT_EQ(CountRows("CONTO"), 2);  // the transaction sees its own work
+    ASSERT_TRUE(db().Rollback());
+
+    EXPECT_EQ(CountRows("CONTO"), 1);
+    EXPECT_EQ(QueryText("SELECT NOME FROM CONTO WHERE ID = 1"), "a");
+    EXPECT_FALSE(db().CommitTrans());  // nothing to commit
+    EXPECT_FALSE(db().Rollback());
+
+    // Back in autocommit: a second connection sees a statement at once.
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (3, 'c')");
+    auto other = OpenAnother();
+    EXPECT_EQ(QueryText(*other, "SELECT NOME FROM CONTO WHERE ID = 3"), "c");
+}
+
+TEST_P(DatabaseConnection, UncommittedWorkIsInvisibleToOthersAndLostOnClose)
+{
+    ASSERT_TRUE(db().BeginTrans());
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (7, 'pending')");
+    if (IsPostgreSQL()) {  // SQLite's writer lock would make the reader wait instead
+        auto other = OpenAnother();
+        EXPECT_EQ(QueryText(*other, "SELECT NOME FROM CONTO WHERE ID = 7"), std::nullopt);
+    }
+    db().Close();
+    ASSERT_TRUE(db().OpenEx(ConnectionString().c_str()));
+    EXPECT_EQ(CountRows("CONTO"), 0);
+}
+
+TEST_P(DatabaseConnection, FailedStatementLeavesTheTransactionUsable)
+{
+    ASSERT_TRUE(db().BeginTrans());
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'first')");
+    // A duplicate key, caught by the caller as the business code does.
+    EXPECT_THROW(Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'duplicate')"), CDBException);
+    // The rest of the transaction goes on and commits.
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (2, 'second')");
+    ASSERT_TRUE(db().CommitTrans());
+    EXPECT_EQ(CountRows("CONTO"), 2);
+    EXPECT_EQ(QueryText("SELECT NOME FROM CONTO WHERE ID = 1"), "first");
+}
+
+TEST_P(DatabaseConnection, DriverErrorsCarryMessageStateAndStatement)
+{
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'a')");
+    const char* duplicate = "INSERT INTO [CONTO] ([ID], [NOME]) VALUES (1, 'again')";
+    try {
+        Exec(duplicate);
+        FAIL() << "duplicate key accepted";
+    } catch (const CDBException& e) {
+        EXPECT_EQ(e.m_nRetCode, -1);  // SQL_ERROR
+        EXPECT_EQ(e.GetSqlState().GetLength(), 5) << e.what();
+        if (IsPostgreSQL()) {
+            EXPECT_STREQ(e.GetSqlState(), "23505");
+            EXPECT_TRUE(e.IsIntegrityViolation());
+        }
+        EXPECT_NE(e.m_strError.Find(IsPostgreSQL() ? "duplicate key" : "UNIQUE constraint failed"), -1)
+            << e.m_strError.GetString();
+        EXPECT_NE(e.m_strStateNativeOrigin.Find(CString("State:") + e.GetSqlState()), -1);
+        EXPECT_NE(e.m_strStateNativeOrigin.Find(",Native:"), -1);
+        EXPECT_NE(e.m_strStateNativeOrigin.Find(",Origin:"), -1) << e.m_strStateNativeOrigin.GetString();
+        // The origin prefix ("[SQLite]", where the driver gives one) is not part of the message.
+        EXPECT_NE(e.m_strError[0], '[') << e.m_strError.GetString();
+        // The statement as sent, after the dialect's rewriting.
+        EXPECT_NE(e.GetSQL().Find("VALUES (1, 'again')"), -1);
+        EXPECT_EQ(e.GetSQL().Find("[CONTO]"), -1);
+        std::string what = e.what();
+        EXPECT_EQ(what.find('\n'), std::string::npos) << "what() must be one line: " << what;
+        EXPECT_NE(what.find(e.GetSqlState().str()), std::string::npos);
+        EXPECT_NE(what.find("'again'"), std::string::npos);
+    }
+    try {
+        Exec("SELECT NO_SUCH_COLUMN FROM CONTO");
+        FAIL() << "unknown column accepted";
+    } catch (const CDBException& e) {
+        if (IsPostgreSQL()) {
+            EXPECT_STREQ(e.GetSqlState(), "42703");
+        }
+        EXPECT_NE(e.m_strError.Find(IsPostgreSQL() ? "no_such_column" : "NO_SUCH_COLUMN"), -1) << e.what();
+    }
+    EXPECT_THROW(Exec("   "), CDBException);
+}
+
+TEST_P(DatabaseConnection, NonAsciiTextRoundTripsThroughStatements)
+{
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'perché € 10 — Ünïcødé 😀')");
+    EXPECT_EQ(QueryText("SELECT NOME FROM CONTO WHERE ID = 1"), "perché € 10 — Ünïcødé 😀");
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM CONTO WHERE NOME = 'perché € 10 — Ünïcødé 😀'"), 1);
+}
+
+TEST_P(DatabaseConnection, TwoConnectionsWaitForEachOtherInsteadOfFailing)
+{
+    // The first connection holds a write transaction; the second one's write has to wait for it.
+    ASSERT_TRUE(db().BeginTrans());
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'first')");
+    auto other = OpenAnother();
+    auto writer = std::async(std::launch::async, [&] {
+        other->ExecuteSQL("INSERT INTO CONTO (ID, NOME) VALUES (2, 'second')");
+    });
+    EXPECT_EQ(writer.wait_for(std::chrono::milliseconds(300)), IsSQLite() ? std::future_status::timeout
+                                                                          : std::future_status::ready);
+    ASSERT_TRUE(db().CommitTrans());
+    EXPECT_NO_THROW(writer.get());
+    EXPECT_EQ(CountRows("CONTO"), 2);
+}
+
+ORVEL_DATABASE_TEST_SUITE(DatabaseConnection);
+
+}  // namespace
