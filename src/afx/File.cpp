@@ -3,7 +3,6 @@
 #include "afx/File.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -38,7 +37,8 @@ BOOL CFile::GetStatus(const char* lpszFileName, CFileStatus& rStatus)
     BYTE attribute = normal;
     if (isDirectory)
         attribute |= directory;
-    if (::access(lpszFileName, W_OK) != 0)
+    // Read-only is a property of the file, as on the framework's systems: nobody may write it.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         attribute |= readOnly;
     const std::string leaf = path.filename().string();
     if (!leaf.empty() && leaf[0] == '.' && leaf != "." && leaf != "..")

@@ -263,8 +263,11 @@ void CString::AppendFormat(const char* format, ...)
 
 void CString::FormatV(const char* format, va_list args)
 {
-    m_s.clear();
-    AppendFormatV(format, args);
+    // Formatted into a separate text first: an argument may be this string's own buffer
+    // (s.Format("(%s)", s.GetString())), which clearing it first would destroy.
+    CString result;
+    result.AppendFormatV(format, args);
+    m_s.swap(result.m_s);
 }
 
 void CString::AppendFormatV(const char* format, va_list args)
@@ -282,10 +285,12 @@ void CString::AppendFormatV(const char* format, va_list args)
         m_s.append(small, static_cast<std::size_t>(n));
         return;
     }
-    std::size_t old = m_s.size();
-    m_s.resize(old + static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(m_s.data() + old, static_cast<std::size_t>(n) + 1, format, args);
-    m_s.resize(old + static_cast<std::size_t>(n));
+    // Long results go to their own buffer, then are appended: growing m_s in place could
+    // move the very text an argument points into.
+    std::string large(static_cast<std::size_t>(n) + 1, '\0');
+    std::vsnprintf(large.data(), large.size(), format, args);
+    large.resize(static_cast<std::size_t>(n));
+    m_s += large;
 }
 
 int CString::Compare(const char* other) const
