@@ -1,0 +1,144 @@
+// CProcedureId against a small id procedure that each test creates in the database's own
+// words: a function over a sequence on PostgreSQL, a call table with a trigger on SQLite (the
+// contract documented in odbc/Dialect.h). Ids must be new and increasing, also when two
+// connections take them at the same time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <future>
+#include <set>
+#include <vector>
+
+#include "odbc/DBException.h"
+#include "orveldblib/ProcedureId.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+using orvel::test::DatabaseTest;
+
+class ProcedureId : public DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        if (IsPostgreSQL()) {
+            Exec("CREATE SEQUENCE ID_PROVA_SEQ START WITH 100");
+            Exec("CREATE FUNCTION GET_ID_PROVA() RETURNS TABLE (ID INTEGER) LANGUAGE sql AS "
+                 "$$ SELECT CAST(nextval('ID_PROVA_SEQ') AS INTEGER) $$");
+            Exec("CREATE FUNCTION GET_ID_NULLA() RETURNS TABLE (ID INTEGER) LANGUAGE sql AS "
+                 "$$ SELECT CAST(NULL AS INTEGER) $$");
+        } else {
+            Exec("CREATE TABLE CONTATORE (NOME TEXT PRIMARY KEY, ULTIMO INTEGER NOT NULL)");
+            Exec("INSERT INTO CONTATORE VALUES ('PROVA', 99)");
+            Exec("CREATE TABLE GET_ID_PROVA_CALL (RESULT INTEGER)");
+            Exec("CREATE TRIGGER GET_ID_PROVA_RUN AFTER INSERT ON GET_ID_PROVA_CALL BEGIN "
+                 "UPDATE CONTATORE SET ULTIMO = ULTIMO + 1 WHERE NOME = 'PROVA'; "
+                 "UPDATE GET_ID_PROVA_CALL SET RESULT = (SELECT ULTIMO FROM CONTATORE WHERE NOME = 'PROVA') "
+                 "WHERE rowid = NEW.rowid; END");
+            Exec("CREATE TABLE GET_ID_NULLA_CALL (RESULT INTEGER)");
+        }
+    }
+
+    static long NextId(CDatabase& db)
+    {
+        CProcedureId id(&db);
+        id.Open("GET_ID_PROVA", 1, nullptr, 0);
+        long value = id.m_ID;
+        EXPECT_EQ(id.GetId(), value);
+        id.Close();
+        return value;
+    }
+};
+
+TEST_P(ProcedureId, HandsOutNewIncreasingIds)
+{
+    long first = NextId(db());
+    EXPECT_EQ(first, 100);
+    EXPECT_EQ(NextId(db()), 101);
+    EXPECT_EQ(NextId(db()), 102);
+}
+
+TEST_P(ProcedureId, CallFormAndBareNameAreTheSame)
+{
+    CProcedureId id(&db());
+    id.Open("{call GET_ID_PROVA}", CRecordset::snapshot, nullptr, 0);
+    EXPECT_EQ(id.m_ID, 100);
+    id.Close();
+    id.Open("GET_ID_PROVA");
+    EXPECT_EQ(id.m_ID, 101);
+}
+
+TEST_P(ProcedureId, TwoConnectionsNeverGetTheSameId)
+{
+    auto second = OpenAnother();
+    // Alternating calls first, then both connections at the same time from two threads.
+    std::vector<long> ids;
+    for (int i = 0; i < 5; ++i) {
+        ids.push_back(NextId(db()));
+        ids.push_back(NextId(*second));
+    }
+    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
+    auto take = [](CDatabase& db) {
+        std::vector<long> got;
+        for (int i = 0; i < 25; ++i)
+            got.push_back(NextId(db));
+        return got;
+    };
+    auto a = std::async(std::launch::async, take, std::ref(db()));
+    auto b = std::async(std::launch::async, take, std::ref(*second));
+    std::vector<long> fromA = a.get();
+    std::vector<long> fromB = b.get();
+    EXPECT_TRUE(std::is_sorted(fromA.begin(), fromA.end()));  // each connection's ids grow
+    EXPECT_TRUE(std::is_sorted(fromB.begin(), fromB.end()));
+    std::set<long> all(ids.begin(), ids.end());
+    all.insert(fromA.begin(), fromA.end());
+    all.insert(fromB.begin(), fromB.end());
+    EXPECT_EQ(all.size(), 60u);
+    EXPECT_EQ(*all.begin(), 100);
+    EXPECT_EQ(*all.rbegin(), 159);
+}
+
+TEST_P(ProcedureId, IdsTakenInsideARolledBackTransactionAreNotReused)
+{
+    ASSERT_TRUE(db().BeginTrans());
+    long inside = NextId(db());
+    ASSERT_TRUE(db().Rollback());
+    long after = NextId(db());
+    // A sequence never goes back; the SQLite counter rolls back with the transaction, so the
+    // same number comes again there, which is safe because no row of the rolled-back
+    // transaction kept it.
+    if (IsPostgreSQL())
+        EXPECT_GT(after, inside);
+    else
+        EXPECT_EQ(after, inside);
+}
+
+TEST_P(ProcedureId, MissingProcedureOrMissingIdThrows)
+{
+    CProcedureId id(&db());
+    try {
+        id.Open("GET_ID_INESISTENTE", 1, nullptr, 0);
+        FAIL() << "a missing procedure gave an id";
+    } catch (const CDBException& e) {
+        EXPECT_NE(CString(e.GetSQL()).MakeUpper().Find("GET_ID_INESISTENTE"), -1) << e.what();
+    }
+    EXPECT_FALSE(id.IsOpen());
+    try {
+        id.Open("GET_ID_NULLA", 1, nullptr, 0);  // runs, but hands back NULL
+        FAIL() << "a NULL id was accepted";
+    } catch (const CDBException& e) {
+        EXPECT_NE(std::string(e.what()).find("GET_ID_NULLA handed back no id"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(id.IsOpen());
+    EXPECT_THROW(id.Open("", 1, nullptr, 0), CDBException);
+    // The recordset is still usable.
+    id.Open("GET_ID_PROVA", 1, nullptr, 0);
+    EXPECT_EQ(id.m_ID, 100);
+}
+
+ORVEL_DATABASE_TEST_SUITE(ProcedureId);
+
+}  // namespace
