@@ -1,0 +1,1064 @@
+// Decimal arithmetic, text conversion and comparison over a 96-bit mantissa.
+//
+// The mantissa is worked on as an unsigned __int128; the rare results wider than 128 bits (a
+// product of two large mantissas, an operand scaled up by 10^28 to align with the other) go
+// through a three-limb integer that is then brought back into range by one routine, fitWide(),
+// which rounds half to even to the largest scale that fits. Every operation's common case (same
+// scale addition, products of mantissas below 2^64, divisors below 2^64) stays on 64- and
+// 128-bit machine arithmetic. No floating point is used anywhere.
+//
+// The zero results' sign and scale follow VarDecAdd/VarDecMul as those functions produce them,
+// because a DECIMAL written by this library must have the same bytes as the one written by the
+// family's other programs for the same computation.
+#include "orveldblib/Decimal.h"
+
+#include <array>
+#include <charconv>
+#include <climits>
+#include <clocale>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using u64 = std::uint64_t;
+using u128 = unsigned __int128;
+
+constexpr int kMaxScale = Decimal::MaxScale;
+constexpr u128 kMax96 = (u128(1) << 96) - 1;
+// 2^96 / 10 rounded half to even: what a value that rounded up to 2^96 becomes one scale lower.
+constexpr u128 kTwoTo96Div10 = ((u128(1) << 96) + 5) / 10;
+
+constexpr std::array<u128, 39> makePowers()
+{
+    std::array<u128, 39> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}
+// 10^0 .. 10^38 (10^38 is the largest power of ten below 2^128).
+constexpr std::array<u128, 39> kPow10 = makePowers();
+
+constexpr std::array<u128, kMaxScale + 1> makeFitLimits()
+{
+    std::array<u128, kMaxScale + 1> f{};
+    for (std::size_t i = 0; i < f.size(); ++i)
+        f[i] = kMax96 / kPow10[i];
+    return f;
+}
+// kFit[k]: the largest mantissa that can be multiplied by 10^k and still fit in 96 bits.
+constexpr std::array<u128, kMaxScale + 1> kFit = makeFitLimits();
+
+// ---------------------------------------------------------------------------------------------
+// Machine-level helpers
+
+inline u128 mantissaOf(const tagDEC& d)
+{
+    return (u128(d.Hi32) << 64) | d.Lo64;
+}
+
+inline bool negativeOf(const tagDEC& d)
+{
+    return (d.sign & DECIMAL_NEG) != 0;
+}
+
+inline void store(tagDEC& d, u128 mantissa, int scale, bool negative)
+{
+    d.wReserved = 0;
+    d.scale = static_cast<BYTE>(scale);
+    d.sign = negative ? DECIMAL_NEG : 0;
+    d.Hi32 = static_cast<unsigned int>(mantissa >> 64);
+    d.Lo64 = static_cast<u64>(mantissa);
+}
+
+// (hi:lo) / d for hi < d, so that the quotient fits in 64 bits: one hardware division on x86-64.
+inline u64 div128by64(u64 hi, u64 lo, u64 d, u64& rem)
+{
+#if defined(__x86_64__)
+    u64 q;
+    u64 r;
+    __asm__("divq %4" : "=a"(q), "=d"(r) : "a"(lo), "d"(hi), "rm"(d) : "cc");
+    rem = r;
+    return q;
+#else
+    u128 n = (u128(hi) << 64) | lo;
+    rem = static_cast<u64>(n % d);
+    return static_cast<u64>(n / d);
+#endif
+}
+
+// n / d with a 128-bit quotient and the remainder.
+inline u128 divBy64(u128 n, u64 d, u64& rem)
+{
+    u64 hi = static_cast<u64>(n >> 64);
+    u64 qhi = 0;
+    if (hi >= d) {
+        qhi = hi / d;
+        hi %= d;
+    }
+    u64 qlo = div128by64(hi, static_cast<u64>(n), d, rem);
+    return (u128(qhi) << 64) | qlo;
+}
+
+// A non-negative integer of up to 192 bits, least significant limb first: the exact intermediate
+// of a wide product or of an operand aligned to a much larger scale.
+struct Wide {
+    u64 w[3] = {0, 0, 0};
+
+    static Wide from(u128 v)
+    {
+        Wide r;
+        r.w[0] = static_cast<u64>(v);
+        r.w[1] = static_cast<u64>(v >> 64);
+        return r;
+    }
+
+    // a * b for a, b below 2^96 (the product is below 2^192).
+    static Wide product(u128 a, u128 b)
+    {
+        u64 a0 = static_cast<u64>(a);
+        u64 a1 = static_cast<u64>(a >> 64);
+        u64 b0 = static_cast<u64>(b);
+        u64 b1 = static_cast<u64>(b >> 64);
+        u128 p00 = u128(a0) * b0;
+        u128 p01 = u128(a0) * b1;
+        u128 p10 = u128(a1) * b0;
+        u128 p11 = u128(a1) * b1;
+        Wide r;
+        r.w[0] = static_cast<u64>(p00);
+        u128 mid = (p00 >> 64) + static_cast<u64>(p01) + static_cast<u64>(p10);
+        r.w[1] = static_cast<u64>(mid);
+        u128 high = (mid >> 64) + (p01 >> 64) + (p10 >> 64) + p11;
+        r.w[2] = static_cast<u64>(high);
+        return r;
+    }
+
+    bool fits96() const { return w[2] == 0 && (w[1] >> 32) == 0; }
+    u128 low128() const { return (u128(w[1]) << 64) | w[0]; }
+
+    int bitLength() const
+    {
+        for (int i = 2; i >= 0; --i) {
+            if (w[i] != 0)
+                return i * 64 + 64 - __builtin_clzll(w[i]);
+        }
+        return 0;
+    }
+
+    int compare(const Wide& o) const
+    {
+        for (int i = 2; i >= 0; --i) {
+            if (w[i] != o.w[i])
+                return w[i] < o.w[i] ? -1 : 1;
+        }
+        return 0;
+    }
+
+    void add(const Wide& o)
+    {
+        u64 carry = 0;
+        for (int i = 0; i < 3; ++i) {
+            u128 s = u128(w[i]) + o.w[i] + carry;
+            w[i] = static_cast<u64>(s);
+            carry = static_cast<u64>(s >> 64);
+        }
+    }
+
+    // *this - o, for *this >= o.
+    void subtract(const Wide& o)
+    {
+        u64 borrow = 0;
+        for (int i = 0; i < 3; ++i) {
+            u64 a = w[i];
+            u64 d = a - o.w[i] - borrow;
+            borrow = (a < o.w[i] || (a == o.w[i] && borrow != 0)) ? 1 : 0;
+            w[i] = d;
+        }
+    }
+
+    // Divides in place by d (d > 0), returns the remainder.
+    u64 divide(u64 d)
+    {
+        u64 rem = 0;
+        for (int i = 2; i >= 0; --i)
+            w[i] = div128by64(rem, w[i], d, rem);
+        return rem;
+    }
+};
+
+[[noreturn]] void throwOverflow(const char* what)
+{
+    throw DecimalOverflowException(std::string("Decimal overflow: the result of ") + what +
+                                   " lies beyond +-79228162514264337593543950335");
+}
+
+// Brings the exact magnitude v at scale `scale` (which may exceed 28) into the DECIMAL range:
+// the largest scale not above min(scale, 28) at which v, rounded half to even, fits in 96 bits.
+// This is what VarDecAdd and VarDecMul do with a result too wide or too finely scaled. Returns
+// false when v does not fit even at scale 0.
+bool fitWide(Wide v, int scale, u128& mantissa, int& newScale)
+{
+    int drop = scale > kMaxScale ? scale - kMaxScale : 0;
+    int bits = v.bitLength();
+    if (bits > 96) {
+        // A lower bound of the powers of ten to remove: 77/256 is just below log10(2).
+        int atLeast = ((bits - 97) * 77) >> 8;
+        if (atLeast > drop)
+            drop = atLeast;
+    }
+    if (drop > scale)
+        return false;
+
+    u64 lastRem = 0;
+    u64 lastHalf = 0;
+    bool sticky = false;
+    for (int left = drop; left > 0;) {
+        int chunk = left > 19 ? 19 : left;
+        sticky = sticky || lastRem != 0;
+        u64 divisor = static_cast<u64>(kPow10[chunk]);
+        lastRem = v.divide(divisor);
+        lastHalf = divisor / 2;
+        left -= chunk;
+    }
+    while (!v.fits96()) {
+        if (scale - drop == 0)
+            return false;
+        sticky = sticky || lastRem != 0;
+        lastRem = v.divide(10);
+        lastHalf = 5;
+        ++drop;
+    }
+    u128 q = v.low128();
+    if (drop > 0 && (lastRem > lastHalf || (lastRem == lastHalf && (sticky || (q & 1) != 0))))
+        ++q;
+    if (q > kMax96) {
+        if (scale - drop == 0)
+            return false;
+        q = kTwoTo96Div10;
+        ++drop;
+    }
+    mantissa = q;
+    newScale = scale - drop;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The four operations
+
+// result = a + b (subtract false) or a - b (subtract true), as VarDecAdd/VarDecSub.
+void addSub(tagDEC& result, const tagDEC& a, const tagDEC& b, bool subtract, const char* what)
+{
+    bool negA = negativeOf(a);
+    bool negB = negativeOf(b) != subtract;
+    int scaleA = a.scale;
+    int scaleB = b.scale;
+    u128 ma = mantissaOf(a);
+    u128 mb = mantissaOf(b);
+
+    if (scaleA == scaleB) {
+        if (negA == negB) {
+            u128 sum = ma + mb;
+            if (sum <= kMax96) {
+                store(result, sum, scaleA, negA);
+                return;
+            }
+            // One bit too wide: one digit less, rounded half to even.
+            if (scaleA == 0)
+                throwOverflow(what);
+            u64 rem;
+            u128 q = divBy64(sum, 10, rem);
+            if (rem > 5 || (rem == 5 && (q & 1) != 0))
+                ++q;
+            store(result, q, scaleA - 1, negA);
+            return;
+        }
+        if (ma >= mb)
+            store(result, ma - mb, scaleA, negA);
+        else
+            store(result, mb - ma, scaleA, negB);
+        return;
+    }
+
+    // Different scales: the operand of the smaller scale (the base) is scaled up to the other's.
+    // A zero result takes the sign of the base, as VarDecAdd gives it.
+    u128 mBase;
+    u128 mOther;
+    bool negBase;
+    bool negOther;
+    int shift;
+    int scale;
+    if (scaleA < scaleB) {
+        mBase = ma; negBase = negA; mOther = mb; negOther = negB;
+        shift = scaleB - scaleA; scale = scaleB;
+    } else {
+        mBase = mb; negBase = negB; mOther = ma; negOther = negA;
+        shift = scaleA - scaleB; scale = scaleA;
+    }
+    if (mBase == 0) {
+        // VarDecAdd returns the other operand as it is.
+        store(result, mOther, scale, negOther);
+        return;
+    }
+
+    u128 scaled;
+    if (!__builtin_mul_overflow(mBase, kPow10[shift], &scaled)) {
+        if (negBase != negOther) {
+            if (scaled < mOther) {
+                store(result, mOther - scaled, scale, negOther);
+                return;
+            }
+            u128 diff = scaled - mOther;
+            if (diff <= kMax96) {
+                store(result, diff, scale, negBase);
+                return;
+            }
+        } else {
+            u128 sum;
+            if (!__builtin_add_overflow(scaled, mOther, &sum) && sum <= kMax96) {
+                store(result, sum, scale, negBase);
+                return;
+            }
+        }
+    }
+
+    // The aligned value is wider than 96 bits: compute exactly in 192 bits and round.
+    Wide value = Wide::product(mBase, kPow10[shift]);
+    Wide other = Wide::from(mOther);
+    bool negative = negBase;
+    if (negBase == negOther) {
+        value.add(other);
+    } else if (value.compare(other) >= 0) {
+        value.subtract(other);
+    } else {
+        other.subtract(value);
+        value = other;
+        negative = negOther;
+    }
+    u128 mantissa;
+    int newScale;
+    if (!fitWide(value, scale, mantissa, newScale))
+        throwOverflow(what);
+    store(result, mantissa, newScale, negative);
+}
+
+// result = a * b, as VarDecMul.
+void multiply(tagDEC& result, const tagDEC& a, const tagDEC& b)
+{
+    u128 ma = mantissaOf(a);
+    u128 mb = mantissaOf(b);
+    int scale = a.scale + b.scale;
+    bool negative = negativeOf(a) != negativeOf(b);
+
+    if ((ma >> 32) == 0 && (mb >> 32) == 0) {
+        // Both mantissas below 2^32: the product fits in 64 bits. When more than 19 digits have
+        // to go, the product (below 1.85e19) is less than half a unit of the 28th digit and
+        // VarDecMul returns a plain zero.
+        if (scale > kMaxScale + 19) {
+            store(result, 0, 0, false);
+            return;
+        }
+        u64 p = static_cast<u64>(ma) * static_cast<u64>(mb);
+        if (scale > kMaxScale) {
+            u64 divisor = static_cast<u64>(kPow10[scale - kMaxScale]);
+            u64 q = p / divisor;
+            u64 rem = p - q * divisor;
+            u64 half = divisor / 2;
+            if (rem > half || (rem == half && (q & 1) != 0))
+                ++q;
+            store(result, q, kMaxScale, negative);
+            return;
+        }
+        store(result, p, scale, negative);
+        return;
+    }
+    if (ma == 0 || mb == 0) {
+        // VarDecMul's wide path returns a plain zero for a zero product.
+        store(result, 0, 0, false);
+        return;
+    }
+    if ((ma >> 64) == 0 && (mb >> 64) == 0) {
+        u128 p = u128(static_cast<u64>(ma)) * static_cast<u64>(mb);
+        if (p <= kMax96 && scale <= kMaxScale) {
+            store(result, p, scale, negative);
+            return;
+        }
+    }
+    u128 mantissa;
+    int newScale;
+    if (!fitWide(Wide::product(ma, mb), scale, mantissa, newScale))
+        throwOverflow("a multiplication");
+    store(result, mantissa, newScale, negative);
+}
+
+// The largest k <= limit such that q * 10^k still fits in 96 bits.
+inline int scaleRoom(u128 q, int limit)
+{
+    int k = limit;
+    while (k > 0 && q > kFit[k])
+        --k;
+    return k;
+}
+
+// result = a / b, as VarDecDiv.
+void divide(tagDEC& result, const tagDEC& a, const tagDEC& b)
+{
+    u128 mb = mantissaOf(b);
+    if (mb == 0)
+        throw DecimalDivideByZeroException("Decimal division by zero");
+    u128 ma = mantissaOf(a);
+    bool negative = negativeOf(a) != negativeOf(b);
+    int scale = static_cast<int>(a.scale) - static_cast<int>(b.scale);
+
+    // A divisor below 2^64 takes up to 19 new digits per hardware division; a wider one 9
+    // digits per step, so that remainder * 10^k stays below 2^128.
+    bool narrow = (mb >> 64) == 0;
+    u64 d64 = static_cast<u64>(mb);
+    int step = narrow ? 19 : 9;
+
+    u128 q;
+    u128 rem;
+    if (narrow) {
+        u64 r;
+        q = divBy64(ma, d64, r);
+        rem = r;
+    } else {
+        q = ma / mb;
+        rem = ma % mb;
+    }
+
+    bool inexact = false;
+    for (;;) {
+        if (rem == 0) {
+            // Exact at this scale: only a negative scale still has to be brought to 0.
+            if (scale < 0) {
+                if (q > kFit[-scale])
+                    throwOverflow("a division");
+                q *= kPow10[-scale];
+                scale = 0;
+            }
+            break;
+        }
+        inexact = true;
+        int limit = kMaxScale - scale;
+        int k = scaleRoom(q, limit < step ? limit : step);
+        if (k == 0) {
+            if (scale < 0)
+                throwOverflow("a division");
+            // No more digits fit: round on the remainder, half to even.
+            u128 twice = rem << 1;
+            if (twice > mb || (twice == mb && (q & 1) != 0)) {
+                ++q;
+                if (q > kMax96) {
+                    if (scale == 0)
+                        throwOverflow("a division");
+                    q = kTwoTo96Div10;
+                    --scale;
+                }
+            }
+            break;
+        }
+        q *= kPow10[k];
+        scale += k;
+        u128 digits;
+        if (narrow) {
+            u128 t = rem * kPow10[k];
+            u64 r;
+            digits = div128by64(static_cast<u64>(t >> 64), static_cast<u64>(t), d64, r);
+            rem = r;
+        } else {
+            u128 t = rem * kPow10[k];
+            digits = t / mb;
+            rem = t % mb;
+        }
+        q += digits;
+        if (q > kMax96) {
+            // The new digits carried past 96 bits: one digit less, rounded with the rest of the
+            // remainder as sticky information.
+            if (scale <= 0)
+                throwOverflow("a division");
+            u64 last;
+            q = divBy64(q, 10, last);
+            if (last > 5 || (last == 5 && (rem != 0 || (q & 1) != 0)))
+                ++q;
+            --scale;
+            break;
+        }
+    }
+
+    if (inexact) {
+        // The quotient was extended with digits: drop the trailing zeros it may end with.
+        while (scale >= 8 && (q & 0xFF) == 0) {
+            u64 r;
+            u128 t = divBy64(q, 100000000, r);
+            if (r != 0)
+                break;
+            q = t;
+            scale -= 8;
+        }
+        while (scale >= 1 && (q & 1) == 0) {
+            u64 r;
+            u128 t = divBy64(q, 10, r);
+            if (r != 0)
+                break;
+            q = t;
+            --scale;
+        }
+    }
+    store(result, q, scale, negative);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Text
+
+enum class ParseResult { Ok, Malformed, Overflow };
+
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+inline bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Reads the invariant form from [p, end).
+ParseResult parseInvariant(const char* p, const char* end, tagDEC& out)
+{
+    store(out, 0, 0, false);
+    while (p != end && isBlank(*p))
+        ++p;
+    if (p == end)
+        return ParseResult::Ok;  // empty or blank text is zero
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    const char* intBegin = p;
+    while (p != end && isDigit(*p))
+        ++p;
+    const char* intEnd = p;
+    const char* fracBegin = p;
+    const char* fracEnd = p;
+    if (p != end && *p == '.') {
+        ++p;
+        fracBegin = p;
+        while (p != end && isDigit(*p))
+            ++p;
+        fracEnd = p;
+    }
+    if (intBegin == intEnd && fracBegin == fracEnd)
+        return ParseResult::Malformed;
+    while (p != end && isBlank(*p))
+        ++p;
+    if (p != end)
+        return ParseResult::Malformed;
+
+    while (intBegin != intEnd && *intBegin == '0')
+        ++intBegin;  // leading zeros carry no value
+    int intDigits = static_cast<int>(intEnd - intBegin);
+    long fracDigitsLong = fracEnd - fracBegin;
+
+    if (intDigits + fracDigitsLong <= 19 && fracDigitsLong <= kMaxScale) {
+        u64 v = 0;
+        for (const char* c = intBegin; c != intEnd; ++c)
+            v = v * 10 + static_cast<u64>(*c - '0');
+        for (const char* c = fracBegin; c != fracEnd; ++c)
+            v = v * 10 + static_cast<u64>(*c - '0');
+        store(out, v, static_cast<int>(fracDigitsLong), negative && v != 0);
+        return ParseResult::Ok;
+    }
+
+    // General case: the digits are the integer digits followed by the fraction digits; keep
+    // those down to the largest scale that fits and round the rest half to even.
+    if (intDigits > 29)
+        return ParseResult::Overflow;  // at least 10^29, beyond 2^96
+    long total = intDigits + fracDigitsLong;
+    auto digitAt = [&](long i) -> int {
+        if (i < intDigits)
+            return intBegin[i] - '0';
+        return fracBegin[i - intDigits] - '0';
+    };
+    int scale = fracDigitsLong < kMaxScale ? static_cast<int>(fracDigitsLong) : kMaxScale;
+    long keep = intDigits + scale;  // digits kept at that scale; the others are rounded away
+    // Significant digits among the kept ones: more than 29 can never fit in 96 bits.
+    long firstNonZero = 0;
+    while (firstNonZero < keep && digitAt(firstNonZero) == 0)
+        ++firstNonZero;
+    long significant = keep - firstNonZero;
+    if (significant > 29) {
+        long excess = significant - 29;
+        if (excess > scale)
+            return ParseResult::Overflow;
+        scale -= static_cast<int>(excess);
+        keep -= excess;
+    }
+    u128 v = 0;
+    for (long i = firstNonZero; i < keep; ++i)
+        v = v * 10 + static_cast<unsigned>(digitAt(i));
+    int first = keep < total ? digitAt(keep) : 0;  // first dropped digit
+    bool sticky = false;  // any non-zero dropped digit after it
+    for (long i = keep + 1; i < total && !sticky; ++i)
+        sticky = digitAt(i) != 0;
+    while (v > kMax96) {
+        if (scale == 0)
+            return ParseResult::Overflow;
+        sticky = sticky || first != 0;
+        u64 r;
+        v = divBy64(v, 10, r);
+        first = static_cast<int>(r);
+        --scale;
+    }
+    if (first > 5 || (first == 5 && (sticky || (v & 1) != 0))) {
+        ++v;
+        if (v > kMax96) {
+            if (scale == 0)
+                return ParseResult::Overflow;
+            v = kTwoTo96Div10;
+            --scale;
+        }
+    }
+    store(out, v, scale, negative && v != 0);
+    return ParseResult::Ok;
+}
+
+// The separators of the process's LC_NUMERIC locale.
+struct NumericFormat {
+    std::string point;
+    std::string thousands;
+    std::string grouping;
+};
+
+NumericFormat currentNumericFormat()
+{
+    NumericFormat f;
+    const std::lconv* lc = std::localeconv();
+    f.point = (lc != nullptr && lc->decimal_point != nullptr && lc->decimal_point[0] != '\0')
+                  ? lc->decimal_point : ".";
+    if (lc != nullptr && lc->thousands_sep != nullptr)
+        f.thousands = lc->thousands_sep;
+    if (lc != nullptr && lc->grouping != nullptr)
+        f.grouping = lc->grouping;
+    return f;
+}
+
+// The size of the i-th digit group counted from the decimal point, from localeconv()'s grouping
+// (the last entry repeats); 0 when no further grouping applies.
+int groupSize(const std::string& grouping, std::size_t i)
+{
+    if (grouping.empty())
+        return 0;
+    int size = static_cast<unsigned char>(grouping[i < grouping.size() ? i : grouping.size() - 1]);
+    return size > 0 && size != CHAR_MAX ? size : 0;
+}
+
+// Reads the display form of the process's locale by rewriting it into the invariant form: its
+// decimal point becomes '.', and its thousands separators, allowed only between integer digits
+// and only where the locale's grouping puts them ("1.234.567,8" but not "1.5" under an Italian
+// locale), are dropped. Text without separators is read too ("1234,5"). Anything else is passed
+// on for the invariant reader to judge, except a '.' that is no separator of this locale, which
+// makes the text malformed.
+ParseResult parseDisplay(const char* p, const char* end, tagDEC& out)
+{
+    NumericFormat f = currentNumericFormat();
+    if (f.point == "." && f.thousands.empty())
+        return parseInvariant(p, end, out);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(end - p));
+    std::string groups;  // digit count of each written integer group, left to right
+    int digits = 0;
+    bool grouped = false;
+    bool seenPoint = false;
+    while (p != end) {
+        std::string_view rest(p, static_cast<std::size_t>(end - p));
+        if (!seenPoint && !f.thousands.empty() && rest.starts_with(f.thousands) && digits > 0 &&
+            rest.size() > f.thousands.size() && isDigit(rest[f.thousands.size()])) {
+            groups += static_cast<char>(digits > 100 ? 100 : digits);
+            digits = 0;
+            grouped = true;
+            p += f.thousands.size();
+            continue;
+        }
+        if (!seenPoint && rest.starts_with(f.point)) {
+            text += '.';
+            seenPoint = true;
+            p += f.point.size();
+            continue;
+        }
+        if (*p == '.') {
+            store(out, 0, 0, false);
+            return ParseResult::Malformed;
+        }
+        if (!seenPoint && isDigit(*p))
+            ++digits;
+        text += *p++;
+    }
+    if (grouped) {
+        // The groups, from the decimal point leftwards, must have the locale's sizes; the
+        // leftmost one may be shorter.
+        groups += static_cast<char>(digits > 100 ? 100 : digits);
+        std::size_t count = groups.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            int written = groups[count - 1 - i];
+            int expected = groupSize(f.grouping, i);
+            bool leftmost = i + 1 == count;
+            if (expected == 0 || written > expected || (!leftmost && written != expected) || written == 0) {
+                store(out, 0, 0, false);
+                return ParseResult::Malformed;
+            }
+        }
+    }
+    return parseInvariant(text.data(), text.data() + text.size(), out);
+}
+
+ParseResult parse(const char* text, LCID locale, tagDEC& out)
+{
+    if (text == nullptr) {
+        store(out, 0, 0, false);
+        return ParseResult::Ok;
+    }
+    const char* end = text + std::strlen(text);
+    if (IsInvariantLocale(locale))
+        return parseInvariant(text, end, out);
+    return parseDisplay(text, end, out);
+}
+
+void throwParseOverflow(const char* text)
+{
+    std::string shown(text != nullptr ? text : "");
+    if (shown.size() > 80)
+        shown = shown.substr(0, 80) + "...";
+    throw DecimalOverflowException("Decimal overflow: the text \"" + shown +
+                                   "\" lies beyond +-79228162514264337593543950335");
+}
+
+// Writes the mantissa's decimal digits (no leading zeros; "0" for zero) into buf (at least 30
+// bytes); returns their count.
+int mantissaDigits(u128 m, char* buf)
+{
+    if ((m >> 64) == 0)
+        return static_cast<int>(std::to_chars(buf, buf + 30, static_cast<u64>(m)).ptr - buf);
+    u64 low;
+    u64 high = static_cast<u64>(divBy64(m, 10000000000000000000ULL, low));  // below 7.93e9
+    char* p = std::to_chars(buf, buf + 30, high).ptr;
+    char tail[20];
+    int n = static_cast<int>(std::to_chars(tail, tail + 20, low).ptr - tail);
+    std::memset(p, '0', static_cast<std::size_t>(19 - n));
+    std::memcpy(p + (19 - n), tail, static_cast<std::size_t>(n));
+    return static_cast<int>(p - buf) + 19;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Decimal
+
+Decimal::Decimal(long value) noexcept
+{
+    *this = value;
+}
+
+Decimal::Decimal(const tagDEC& dec)
+{
+    if (dec.scale > kMaxScale)
+        throw DecimalException("Invalid DECIMAL: scale " + std::to_string(dec.scale) +
+                               " is above 28");
+    if (dec.sign != 0 && dec.sign != DECIMAL_NEG)
+        throw DecimalException("Invalid DECIMAL: sign byte " + std::to_string(dec.sign) +
+                               " is neither 0 nor 0x80");
+    m_dec = dec;
+    m_dec.wReserved = 0;
+}
+
+Decimal::Decimal(const CString& text, LCID locale) : Decimal(text.GetString(), locale)
+{
+}
+
+Decimal::Decimal(const char* text, LCID locale)
+{
+    if (parse(text, locale, m_dec) == ParseResult::Overflow)
+        throwParseOverflow(text);
+}
+
+bool Decimal::TryParse(const CString& text, Decimal& result)
+{
+    return TryParse(text.GetString(), LOCALE_INVARIANT, result);
+}
+
+bool Decimal::TryParse(const char* text, Decimal& result)
+{
+    return TryParse(text, LOCALE_INVARIANT, result);
+}
+
+bool Decimal::TryParse(const char* text, LCID locale, Decimal& result)
+{
+    tagDEC dec;
+    if (parse(text, locale, dec) != ParseResult::Ok) {
+        result = Decimal();
+        return false;
+    }
+    result.m_dec = dec;
+    return true;
+}
+
+Decimal& Decimal::operator=(long value) noexcept
+{
+    unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value)
+                                        : static_cast<unsigned long>(value);
+    store(m_dec, magnitude, 0, value < 0);
+    return *this;
+}
+
+Decimal::operator long() const
+{
+    u128 m = mantissaOf(m_dec);
+    if (m_dec.scale != 0) {
+        int s = m_dec.scale;
+        if (s <= 19) {
+            u64 r;
+            m = divBy64(m, static_cast<u64>(kPow10[s]), r);
+        } else {
+            m /= kPow10[s];
+        }
+    }
+    bool negative = negativeOf(m_dec);
+    constexpr u128 maxPositive = static_cast<u128>(LONG_MAX);
+    if (m > maxPositive + (negative ? 1 : 0))
+        throw DecimalOverflowException("Decimal overflow: " + ToString2(LOCALE_INVARIANT, false).str() +
+                                       " does not fit in a long");
+    if (negative)
+        return static_cast<long>(0UL - static_cast<unsigned long>(m));
+    return static_cast<long>(m);
+}
+
+Decimal& Decimal::operator+=(const Decimal& other)
+{
+    addSub(m_dec, m_dec, other.m_dec, false, "an addition");
+    return *this;
+}
+
+Decimal& Decimal::operator-=(const Decimal& other)
+{
+    addSub(m_dec, m_dec, other.m_dec, true, "a subtraction");
+    return *this;
+}
+
+Decimal& Decimal::operator*=(const Decimal& other)
+{
+    multiply(m_dec, m_dec, other.m_dec);
+    return *this;
+}
+
+Decimal& Decimal::operator/=(const Decimal& other)
+{
+    divide(m_dec, m_dec, other.m_dec);
+    return *this;
+}
+
+Decimal Decimal::operator-() const noexcept
+{
+    Decimal r(*this);
+    r.m_dec.sign ^= DECIMAL_NEG;
+    return r;
+}
+
+Decimal& Decimal::Round3(int decimals) noexcept
+{
+    if (decimals < 0)
+        decimals = 0;
+    if (decimals > kMaxScale)
+        decimals = kMaxScale;
+    int scale = m_dec.scale;
+    if (scale <= decimals)
+        return *this;
+    int drop = scale - decimals;
+    u128 m = mantissaOf(m_dec);
+    u128 q;
+    bool up;
+    if (drop <= 19) {
+        u64 divisor = static_cast<u64>(kPow10[drop]);
+        u64 rem;
+        q = divBy64(m, divisor, rem);
+        up = rem >= divisor / 2;  // half away from zero: a half rounds the magnitude up
+    } else {
+        q = m / kPow10[drop];
+        u128 rem = m - q * kPow10[drop];
+        up = rem >= kPow10[drop] / 2;
+    }
+    if (up)
+        ++q;  // at most 7.9e27 + 1: always fits
+    store(m_dec, q, decimals, q != 0 && negativeOf(m_dec));
+    return *this;
+}
+
+Decimal Decimal::Fixed() const noexcept
+{
+    Decimal r(*this);
+    int scale = m_dec.scale;
+    if (scale == 0) {
+        if (IsZero())
+            r.m_dec.sign = 0;
+        return r;
+    }
+    u128 m = mantissaOf(m_dec);
+    u128 q;
+    if (scale <= 19) {
+        u64 rem;
+        q = divBy64(m, static_cast<u64>(kPow10[scale]), rem);
+    } else {
+        q = m / kPow10[scale];
+    }
+    store(r.m_dec, q, 0, q != 0 && negativeOf(m_dec));
+    return r;
+}
+
+Decimal& Decimal::MakeAbsolute() noexcept
+{
+    m_dec.sign = 0;
+    return *this;
+}
+
+CString Decimal::ToString2(LCID locale, bool dropTrailingZeros) const
+{
+    char digits[32];
+    int n = mantissaDigits(mantissaOf(m_dec), digits);
+    int scale = m_dec.scale;
+    // Integer and fraction digits; a value below 1 gets its leading zeros.
+    int intCount = n > scale ? n - scale : 0;
+    int leadingFracZeros = n > scale ? 0 : scale - n;
+    const char* frac = digits + intCount;
+    int fracCount = n - intCount;  // digits of the mantissa that are fraction digits
+    int fracTotal = leadingFracZeros + fracCount;
+    if (dropTrailingZeros) {
+        while (fracCount > 0 && frac[fracCount - 1] == '0') {
+            --fracCount;
+            --fracTotal;
+        }
+        if (fracCount == 0)
+            fracTotal = 0;  // only zeros were left
+    }
+    bool negative = negativeOf(m_dec) && !IsZero();
+
+    std::string out;
+    if (IsInvariantLocale(locale)) {
+        out.reserve(static_cast<std::size_t>(n + scale + 4));
+        if (negative)
+            out += '-';
+        if (intCount == 0)
+            out += '0';
+        else
+            out.append(digits, static_cast<std::size_t>(intCount));
+        if (fracTotal > 0) {
+            out += '.';
+            out.append(static_cast<std::size_t>(leadingFracZeros), '0');
+            out.append(frac, static_cast<std::size_t>(fracCount));
+        }
+        return CString(std::move(out));
+    }
+
+    NumericFormat f = currentNumericFormat();
+    if (negative)
+        out += '-';
+    if (intCount == 0) {
+        out += '0';
+    } else if (f.thousands.empty() || f.grouping.empty()) {
+        out.append(digits, static_cast<std::size_t>(intCount));
+    } else {
+        // Group sizes from the right: each grouping byte is one group, the last one repeats,
+        // CHAR_MAX (or a non-positive size) ends the grouping.
+        std::string reversed;
+        std::size_t gi = 0;
+        int groupSize = static_cast<unsigned char>(f.grouping[0]);
+        int inGroup = 0;
+        bool grouping = groupSize > 0 && groupSize != CHAR_MAX;
+        for (int i = intCount - 1; i >= 0; --i) {
+            if (grouping && inGroup == groupSize) {
+                reversed.append(f.thousands.rbegin(), f.thousands.rend());
+                inGroup = 0;
+                if (gi + 1 < f.grouping.size()) {
+                    ++gi;
+                    groupSize = static_cast<unsigned char>(f.grouping[gi]);
+                    grouping = groupSize > 0 && groupSize != CHAR_MAX;
+                }
+            }
+            reversed += digits[i];
+            ++inGroup;
+        }
+        out.append(reversed.rbegin(), reversed.rend());
+    }
+    if (fracTotal > 0) {
+        out += f.point;
+        out.append(static_cast<std::size_t>(leadingFracZeros), '0');
+        out.append(frac, static_cast<std::size_t>(fracCount));
+    }
+    return CString(std::move(out));
+}
+
+Decimal operator+(const Decimal& left, const Decimal& right)
+{
+    Decimal r(left);
+    r += right;
+    return r;
+}
+
+Decimal operator-(const Decimal& left, const Decimal& right)
+{
+    Decimal r(left);
+    r -= right;
+    return r;
+}
+
+Decimal operator*(const Decimal& left, const Decimal& right)
+{
+    Decimal r(left);
+    r *= right;
+    return r;
+}
+
+Decimal operator/(const Decimal& left, const Decimal& right)
+{
+    Decimal r(left);
+    r /= right;
+    return r;
+}
+
+int VarDecCmp(const DECIMAL* left, const DECIMAL* right) noexcept
+{
+    u128 ma = mantissaOf(*left);
+    u128 mb = mantissaOf(*right);
+    bool negA = negativeOf(*left) && ma != 0;
+    bool negB = negativeOf(*right) && mb != 0;
+    if (negA != negB)
+        return negA ? VARCMP_LT : VARCMP_GT;
+    int sa = left->scale;
+    int sb = right->scale;
+    // Align the scales; a scaled mantissa beyond 2^128 is larger than any 96-bit one.
+    int magnitude;
+    if (sa == sb) {
+        magnitude = ma < mb ? -1 : (ma > mb ? 1 : 0);
+    } else if (sa < sb) {
+        u128 scaled;
+        if (__builtin_mul_overflow(ma, kPow10[sb - sa], &scaled))
+            magnitude = 1;
+        else
+            magnitude = scaled < mb ? -1 : (scaled > mb ? 1 : 0);
+    } else {
+        u128 scaled;
+        if (__builtin_mul_overflow(mb, kPow10[sa - sb], &scaled))
+            magnitude = -1;
+        else
+            magnitude = ma < scaled ? -1 : (ma > scaled ? 1 : 0);
+    }
+    if (negA)
+        magnitude = -magnitude;
+    return magnitude < 0 ? VARCMP_LT : (magnitude > 0 ? VARCMP_GT : VARCMP_EQ);
+}
+
+int VarDecCmp(const Decimal& left, const Decimal& right) noexcept
+{
+    return VarDecCmp(&left.GetDEC(), &right.GetDEC());
+}
