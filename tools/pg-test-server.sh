@@ -71,6 +71,8 @@ start() {
     if [[ $(id -u) -eq 0 ]]; then
         id postgres >/dev/null 2>&1 || die "user 'postgres' does not exist (install postgresql)"
         chown postgres "$dir"
+        runuser -u postgres -- test -w "$dir" \
+            || die "user postgres cannot write to $dir: choose a directory whose parents it can reach (e.g. under /tmp)"
     fi
     if is_running; then
         echo "pg-test-server: cluster in $dir already running" >&2
