@@ -319,3 +319,10 @@ const char* CDialect::NullSafeEqualsParam() const
 {
     return m_kind == sqlite ? " IS ?" : " IS NOT DISTINCT FROM ?";
 }
+
+CString CDialect::MatchParam(const CString& quotedColumn, bool timestamp, bool originalNull) const
+{
+    if (m_kind == sqlite && timestamp)
+        return CString("julianday(") + quotedColumn + ") IS julianday(?)";
+    return quotedColumn + (originalNull ? NullSafeEqualsParam() : " = ?");
+}

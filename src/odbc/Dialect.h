@@ -87,6 +87,12 @@ public:
     // The comparison that matches a column with a parameter also when both are NULL, written
     // after the column name: " IS ?" (SQLite) or " IS NOT DISTINCT FROM ?".
     const char* NullSafeEqualsParam() const;
+    // The condition that matches a column (already quoted) with one parameter holding its
+    // original value: "col = ?", or the null-safe form when the original is NULL. SQLite keeps
+    // timestamps as text in more than one form ("... 05:06:07" written by SQL, "...
+    // 05:06:07.000" written through a parameter are the same moment), so there timestamps are
+    // compared as julian days.
+    CString MatchParam(const CString& quotedColumn, bool timestamp, bool originalNull) const;
 
 private:
     Kind m_kind;

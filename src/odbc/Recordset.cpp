@@ -560,8 +560,7 @@ CString keyClause(Connection& connection, const CString& table, const std::vecto
             description += ", ";
         }
         CString bare = CDialect::StripBrackets(columns[i].info.name);
-        clause += dialect.QuoteIdentifier(bare);
-        clause += original[i].null ? dialect.NullSafeEqualsParam() : " = ?";
+        clause += dialect.MatchParam(dialect.QuoteIdentifier(bare), original[i].kind == Value::timestamp, original[i].null);
         params.push_back(original[i]);
         description += bare + "=" + describeValue(original[i]);
     }

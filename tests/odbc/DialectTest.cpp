@@ -107,6 +107,10 @@ TEST(Dialect, NamesAndNullSafeEquality)
     EXPECT_STREQ(sqlite.QuoteIdentifier("we\"ird"), "\"we\"\"ird\"");
     EXPECT_STREQ(sqlite.NullSafeEqualsParam(), " IS ?");
     EXPECT_STREQ(postgres.NullSafeEqualsParam(), " IS NOT DISTINCT FROM ?");
+    EXPECT_STREQ(postgres.MatchParam("\"c\"", false, false), "\"c\" = ?");
+    EXPECT_STREQ(postgres.MatchParam("\"c\"", true, true), "\"c\" IS NOT DISTINCT FROM ?");
+    EXPECT_STREQ(sqlite.MatchParam("\"C\"", false, true), "\"C\" IS ?");
+    EXPECT_STREQ(sqlite.MatchParam("\"C\"", true, false), "julianday(\"C\") IS julianday(?)");
 }
 
 TEST(Dialect, PostgreSQLConnectionsAskForStatementRollback)

@@ -425,6 +425,8 @@ TEST_P(Recordset, ARowDeletedBySomeoneElseMakesEditAndDeleteThrow)
         EXPECT_EQ(e.m_nRetCode, AFX_SQL_ERROR_NO_ROWS_AFFECTED);
         EXPECT_NE(e.m_strError.Find("ARTICOLO"), -1) << e.m_strError.GetString();
         EXPECT_NE(e.m_strError.Find("CODICE='A2'"), -1) << e.m_strError.GetString();
+        // Identified by the primary key alone, not by every original value.
+        EXPECT_EQ(e.m_strError.Find("DESCRIZIONE="), -1) << e.m_strError.GetString();
         EXPECT_NE(e.GetSQL().Find("UPDATE"), -1);
     }
     try {
@@ -442,7 +444,7 @@ TEST_P(Recordset, TableWithoutPrimaryKeyIsEditedByOriginalValuesIncludingNulls)
     Exec("INSERT INTO MOVIMENTO (ARTICOLO, QTA, NOTA, DATA) VALUES ('A', 1, NULL, NULL)");
     Exec("INSERT INTO MOVIMENTO (ARTICOLO, QTA, NOTA, DATA) VALUES ('A', 1, 'x', NULL)");
     Exec("INSERT INTO MOVIMENTO (ARTICOLO, QTA, NOTA, DATA) VALUES ('A', NULL, NULL, NULL)");
-    Exec("INSERT INTO MOVIMENTO (ARTICOLO, QTA, NOTA, DATA) VALUES ('B', 2, NULL, NULL)");
+    Exec("INSERT INTO MOVIMENTO (ARTICOLO, QTA, NOTA, DATA) VALUES ('B', 2, NULL, '2023-03-04 05:06:07')");
 
     // A dated row written through the recordset, so its stored form is the layer's own.
     CMovimentoTestSet rs(&db());
@@ -490,6 +492,17 @@ TEST_P(Recordset, TableWithoutPrimaryKeyIsEditedByOriginalValuesIncludingNulls)
     EXPECT_EQ(QueryLong("SELECT QTA FROM MOVIMENTO WHERE ARTICOLO = 'C'"), 30);
     rs.Delete();
     EXPECT_EQ(CountRows("MOVIMENTO"), 3);
+
+    // A date written by SQL text rather than by the layer is matched as well.
+    rs.MoveFirst();
+    while (!rs.IsEOF() && rs.m_ARTICOLO != "B")
+        rs.MoveNext();
+    ASSERT_FALSE(rs.IsEOF());
+    ExpectTimestamp(rs.m_DATA, 2023, 3, 4, 5, 6, 7);
+    rs.Edit();
+    rs.m_QTA = 20;
+    EXPECT_NO_THROW(rs.Update());
+    EXPECT_EQ(QueryLong("SELECT QTA FROM MOVIMENTO WHERE ARTICOLO = 'B'"), 20);
 }
 
 TEST_P(Recordset, FieldCountMismatchNamesTheClassAndBothCounts)
