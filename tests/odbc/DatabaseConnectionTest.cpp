@@ -209,6 +209,26 @@ TEST_P(DatabaseConnection, TwoConnectionsWaitForEachOtherInsteadOfFailing)
     EXPECT_EQ(CountRows("CONTO"), 2);
 }
 
+TEST_P(DatabaseConnection, ProcedureCallsRunTheSchemasProcedure)
+{
+    // A delete procedure in each database's own words: a function on PostgreSQL, a call table
+    // whose trigger does the work on SQLite.
+    if (IsPostgreSQL()) {
+        Exec("CREATE FUNCTION ELIMINA_CONTO(p_id INTEGER) RETURNS void LANGUAGE plpgsql AS "
+             "$$ BEGIN DELETE FROM CONTO WHERE ID = p_id; END $$");
+    } else {
+        Exec("CREATE TABLE ELIMINA_CONTO_CALL (ARG1 INTEGER, RESULT INTEGER)");
+        Exec("CREATE TRIGGER ELIMINA_CONTO_RUN AFTER INSERT ON ELIMINA_CONTO_CALL BEGIN "
+             "DELETE FROM CONTO WHERE ID = NEW.ARG1; END");
+    }
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'a')");
+    Exec("INSERT INTO CONTO (ID, NOME) VALUES (2, 'b')");
+    Exec("{call ELIMINA_CONTO(1)}");
+    EXPECT_EQ(CountRows("CONTO"), 1);
+    EXPECT_EQ(QueryText("SELECT NOME FROM CONTO"), "b");
+    EXPECT_THROW(Exec("{call NON_ESISTE(1)}"), CDBException);
+}
+
 ORVEL_DATABASE_TEST_SUITE(DatabaseConnection);
 
 }  // namespace

@@ -685,6 +685,31 @@ TEST_P(Recordset, DriverErrorsSurfaceFromOpen)
     EXPECT_THROW(onClosed.Open(), CDBException);
 }
 
+// Connects by itself with the connect string it reports, as the framework's recordsets do when
+// they are given no database.
+class CSelfConnectingSet : public CArticoloTestSet {
+public:
+    explicit CSelfConnectingSet(std::string connect) : CArticoloTestSet(nullptr), m_connect(std::move(connect)) {}
+    CString GetDefaultConnect() override { return CString("ODBC;") + m_connect; }
+    std::string m_connect;
+};
+
+TEST_P(Recordset, WithoutADatabaseItConnectsThroughGetDefaultConnect)
+{
+    InsertArticles();
+    CSelfConnectingSet rs(ConnectionString());
+    ASSERT_TRUE(rs.Open());
+    EXPECT_EQ(rs.GetRecordCount(), 3);
+    ASSERT_NE(rs.m_pDatabase, nullptr);
+    EXPECT_NE(rs.m_pDatabase, &db());
+    rs.Close();
+    EXPECT_EQ(rs.m_pDatabase, nullptr);  // its own connection went with it
+
+    CSelfConnectingSet broken("DRIVER={No Such Driver}");
+    EXPECT_THROW(broken.Open(), CDBException);
+    EXPECT_FALSE(broken.IsOpen());
+}
+
 TEST(RecordsetCatalogue, DescribeFieldsNeedsNoDatabase)
 {
     CArticoloTestSet rs(nullptr);
