@@ -13,7 +13,7 @@
 #include "orveldblib/Decimal.h"
 
 #include <array>
-#include <charconv>
+#include <bit>
 #include <climits>
 #include <clocale>
 #include <cstdint>
@@ -65,13 +65,17 @@ inline bool negativeOf(const tagDEC& d)
     return (d.sign & DECIMAL_NEG) != 0;
 }
 
+// Writes a DECIMAL as two 64-bit words (wReserved, scale, sign and Hi32 make the first one), so
+// that a caller reading the result back as a whole does not stall on partial stores.
 inline void store(tagDEC& d, u128 mantissa, int scale, bool negative)
 {
-    d.wReserved = 0;
-    d.scale = static_cast<BYTE>(scale);
-    d.sign = negative ? DECIMAL_NEG : 0;
-    d.Hi32 = static_cast<unsigned int>(mantissa >> 64);
-    d.Lo64 = static_cast<u64>(mantissa);
+    static_assert(std::endian::native == std::endian::little, "tagDEC words are built little-endian");
+    u64 head = (static_cast<u64>(scale) << 16) | (static_cast<u64>(negative ? DECIMAL_NEG : 0) << 24) |
+               (static_cast<u64>(mantissa >> 64) << 32);
+    u64 low = static_cast<u64>(mantissa);
+    unsigned char* bytes = reinterpret_cast<unsigned char*>(&d);
+    std::memcpy(bytes, &head, sizeof head);
+    std::memcpy(bytes + 8, &low, sizeof low);
 }
 
 // (hi:lo) / d for hi < d, so that the quotient fits in 64 bits: one hardware division on x86-64.
@@ -249,40 +253,23 @@ bool fitWide(Wide v, int scale, u128& mantissa, int& newScale)
 // The four operations
 
 // result = a + b (subtract false) or a - b (subtract true), as VarDecAdd/VarDecSub.
-void addSub(tagDEC& result, const tagDEC& a, const tagDEC& b, bool subtract, const char* what)
+// A same-scale sum one bit too wide for 96 bits: one digit less, rounded half to even.
+[[gnu::noinline]] void storeCarriedSum(tagDEC& result, u128 sum, int scale, bool negative, const char* what)
 {
-    bool negA = negativeOf(a);
-    bool negB = negativeOf(b) != subtract;
-    int scaleA = a.scale;
-    int scaleB = b.scale;
-    u128 ma = mantissaOf(a);
-    u128 mb = mantissaOf(b);
+    if (scale == 0)
+        throwOverflow(what);
+    u64 rem;
+    u128 q = divBy64(sum, 10, rem);
+    if (rem > 5 || (rem == 5 && (q & 1) != 0))
+        ++q;
+    store(result, q, scale - 1, negative);
+}
 
-    if (scaleA == scaleB) {
-        if (negA == negB) {
-            u128 sum = ma + mb;
-            if (sum <= kMax96) {
-                store(result, sum, scaleA, negA);
-                return;
-            }
-            // One bit too wide: one digit less, rounded half to even.
-            if (scaleA == 0)
-                throwOverflow(what);
-            u64 rem;
-            u128 q = divBy64(sum, 10, rem);
-            if (rem > 5 || (rem == 5 && (q & 1) != 0))
-                ++q;
-            store(result, q, scaleA - 1, negA);
-            return;
-        }
-        if (ma >= mb)
-            store(result, ma - mb, scaleA, negA);
-        else
-            store(result, mb - ma, scaleA, negB);
-        return;
-    }
-
-    // Different scales: the operand of the smaller scale (the base) is scaled up to the other's.
+// Addition of operands of different scales: the operand of the smaller scale (the base) is
+// scaled up to the other's. A zero result takes the sign of the base, as VarDecAdd gives it.
+[[gnu::noinline]] void addAligned(tagDEC& result, u128 ma, bool negA, int scaleA, u128 mb, bool negB,
+                                  int scaleB, const char* what)
+{
     // A zero result takes the sign of the base, as VarDecAdd gives it.
     u128 mBase;
     u128 mOther;
@@ -342,6 +329,33 @@ void addSub(tagDEC& result, const tagDEC& a, const tagDEC& b, bool subtract, con
     if (!fitWide(value, scale, mantissa, newScale))
         throwOverflow(what);
     store(result, mantissa, newScale, negative);
+}
+
+// result = a + b (subtract false) or a - b (subtract true), as VarDecAdd/VarDecSub. The common
+// case, operands of the same scale, is handled here inline.
+inline void addSub(tagDEC& result, const tagDEC& a, const tagDEC& b, bool subtract, const char* what)
+{
+    bool negA = negativeOf(a);
+    bool negB = negativeOf(b) != subtract;
+    int scale = a.scale;
+    u128 ma = mantissaOf(a);
+    u128 mb = mantissaOf(b);
+    if (scale != b.scale) [[unlikely]] {
+        addAligned(result, ma, negA, scale, mb, negB, b.scale, what);
+        return;
+    }
+    if (negA == negB) {
+        u128 sum = ma + mb;
+        if (sum > kMax96) [[unlikely]] {
+            storeCarriedSum(result, sum, scale, negA, what);
+            return;
+        }
+        store(result, sum, scale, negA);
+    } else if (ma >= mb) {
+        store(result, ma - mb, scale, negA);  // a zero result keeps the left operand's sign
+    } else {
+        store(result, mb - ma, scale, negB);
+    }
 }
 
 // result = a * b, as VarDecMul.
@@ -736,20 +750,154 @@ void throwParseOverflow(const char* text)
                                    "\" lies beyond +-79228162514264337593543950335");
 }
 
-// Writes the mantissa's decimal digits (no leading zeros; "0" for zero) into buf (at least 30
-// bytes); returns their count.
-int mantissaDigits(u128 m, char* buf)
+constexpr std::array<char, 200> makeDigitPairs()
 {
-    if ((m >> 64) == 0)
-        return static_cast<int>(std::to_chars(buf, buf + 30, static_cast<u64>(m)).ptr - buf);
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}
+// "00" "01" ... "99": two digits per division by 100.
+constexpr std::array<char, 200> kDigitPairs = makeDigitPairs();
+
+inline void writePair(char* p, u64 twoDigits)
+{
+    std::memcpy(p, &kDigitPairs[2 * static_cast<std::size_t>(twoDigits)], 2);
+}
+
+// Four digits of v < 10^4 ending before `end`; the two halves are independent computations.
+inline void writeFour(u64 v, char* end)
+{
+    u64 high = v / 100;
+    writePair(end - 2, v - high * 100);
+    writePair(end - 4, high);
+}
+
+// Writes exactly `count` digits of v right to left, ending just before `end` (leading zeros
+// included), and leaves in v what lies above them; returns the first written character.
+inline char* writeLowDigits(u64& v, int count, char* end)
+{
+    char* p = end;
+    for (; count >= 2; count -= 2) {
+        u64 q = v / 100;
+        p -= 2;
+        writePair(p, v - q * 100);
+        v = q;
+    }
+    if (count == 1) {
+        u64 q = v / 10;
+        *--p = static_cast<char>('0' + (v - q * 10));
+        v = q;
+    }
+    return p;
+}
+
+// Writes exactly `count` digits of v < 10^count right to left, ending just before `end`.
+inline char* writeDigitsFixed(u64 v, int count, char* end)
+{
+    return writeLowDigits(v, count, end);
+}
+
+// Writes the decimal digits of v (no leading zeros, "0" for zero) right to left, ending just
+// before `end`; returns the first. Blocks of four digits are split off first so that the
+// divisions by 100 of different blocks do not wait for each other.
+inline char* writeDigits(u64 v, char* end)
+{
+    char* p = end;
+    while (v >= 100000000) {
+        u64 q = v / 100000000;
+        u64 block = v - q * 100000000;
+        u64 high = block / 10000;
+        writeFour(block - high * 10000, p);
+        writeFour(high, p - 4);
+        p -= 8;
+        v = q;
+    }
+    if (v >= 10000) {
+        u64 high = v / 10000;
+        writeFour(v - high * 10000, p);
+        p -= 4;
+        v = high;
+    }
+    if (v >= 100) {
+        u64 high = v / 100;
+        p -= 2;
+        writePair(p, v - high * 100);
+        v = high;
+    }
+    if (v >= 10) {
+        p -= 2;
+        writePair(p, v);
+    } else {
+        *--p = static_cast<char>('0' + v);
+    }
+    return p;
+}
+
+// The digits of a 128-bit value below 10^38 (no leading zeros, "0" for zero), right to left.
+inline char* writeDigits128(u128 v, char* end)
+{
+    if ((v >> 64) == 0)
+        return writeDigits(static_cast<u64>(v), end);
     u64 low;
-    u64 high = static_cast<u64>(divBy64(m, 10000000000000000000ULL, low));  // below 7.93e9
-    char* p = std::to_chars(buf, buf + 30, high).ptr;
-    char tail[20];
-    int n = static_cast<int>(std::to_chars(tail, tail + 20, low).ptr - tail);
-    std::memset(p, '0', static_cast<std::size_t>(19 - n));
-    std::memcpy(p + (19 - n), tail, static_cast<std::size_t>(n));
-    return static_cast<int>(p - buf) + 19;
+    u128 high = divBy64(v, 10000000000000000000ULL, low);
+    char* p = writeDigitsFixed(low, 19, end);
+    return writeDigits(static_cast<u64>(high), p);  // v >= 2^64, so high is 1 .. 10^19
+}
+
+// Writes the invariant form of a DECIMAL right to left, ending just before `end` (which needs
+// 60 bytes in front of it); returns its first character. The integer and fraction parts are
+// split by one division and written straight into place, with no copying of digits.
+char* writeInvariant(const tagDEC& d, bool dropTrailingZeros, char* end)
+{
+    u128 m = mantissaOf(d);
+    int scale = d.scale;
+    char* p = end;
+    if (scale == 0) {
+        p = writeDigits128(m, end);
+    } else {
+        u128 integer;
+        if ((m >> 64) == 0 && scale <= 19) {
+            // The usual amount: the fraction digits come off the same chain of divisions by
+            // 100 that then writes the integer digits.
+            u64 v = static_cast<u64>(m);
+            p = writeLowDigits(v, scale, p);
+            integer = v;
+        } else if (scale <= 19) {
+            u64 fraction;
+            integer = divBy64(m, static_cast<u64>(kPow10[scale]), fraction);
+            p = writeDigitsFixed(fraction, scale, p);
+        } else {
+            integer = m / kPow10[scale];
+            u128 fraction = m - integer * kPow10[scale];
+            u64 low;
+            u64 high = static_cast<u64>(divBy64(fraction, 10000000000000000000ULL, low));
+            p = writeDigitsFixed(low, 19, p);
+            p = writeDigitsFixed(high, scale - 19, p);
+        }
+        if (dropTrailingZeros) {
+            // Trailing fraction zeros are not written: move the written fraction up.
+            char* last = end;
+            while (last > p && last[-1] == '0')
+                --last;
+            if (last == p) {
+                p = end;  // no fraction digit left: no separator either
+            } else {
+                std::size_t kept = static_cast<std::size_t>(last - p);
+                std::memmove(end - kept, p, kept);
+                p = end - kept;
+                *--p = '.';
+            }
+        } else {
+            *--p = '.';
+        }
+        p = writeDigits128(integer, p);
+    }
+    if ((d.sign & DECIMAL_NEG) != 0 && m != 0)
+        *--p = '-';
+    return p;
 }
 
 }  // namespace
@@ -924,106 +1072,76 @@ Decimal& Decimal::MakeAbsolute() noexcept
 
 CString Decimal::ToString2(LCID locale, bool dropTrailingZeros) const
 {
-    char digits[32];
-    int n = mantissaDigits(mantissaOf(m_dec), digits);
-    int scale = m_dec.scale;
-    // Integer and fraction digits; a value below 1 gets its leading zeros.
-    int intCount = n > scale ? n - scale : 0;
-    int leadingFracZeros = n > scale ? 0 : scale - n;
-    const char* frac = digits + intCount;
-    int fracCount = n - intCount;  // digits of the mantissa that are fraction digits
-    int fracTotal = leadingFracZeros + fracCount;
-    if (dropTrailingZeros) {
-        while (fracCount > 0 && frac[fracCount - 1] == '0') {
-            --fracCount;
-            --fracTotal;
-        }
-        if (fracCount == 0)
-            fracTotal = 0;  // only zeros were left
-    }
-    bool negative = negativeOf(m_dec) && !IsZero();
+    char buf[64];
+    char* end = buf + sizeof buf;
+    const char* text = writeInvariant(m_dec, dropTrailingZeros, end);
+    if (IsInvariantLocale(locale))
+        return CString(std::string_view(text, static_cast<std::size_t>(end - text)));
 
-    std::string out;
-    if (IsInvariantLocale(locale)) {
-        out.reserve(static_cast<std::size_t>(n + scale + 4));
-        if (negative)
-            out += '-';
-        if (intCount == 0)
-            out += '0';
-        else
-            out.append(digits, static_cast<std::size_t>(intCount));
-        if (fracTotal > 0) {
-            out += '.';
-            out.append(static_cast<std::size_t>(leadingFracZeros), '0');
-            out.append(frac, static_cast<std::size_t>(fracCount));
-        }
-        return CString(std::move(out));
-    }
-
+    // The display form: the invariant text with the locale's decimal point and grouping.
     NumericFormat f = currentNumericFormat();
-    if (negative)
+    std::string_view invariantText(text, static_cast<std::size_t>(end - text));
+    std::string out;
+    if (invariantText.front() == '-') {
         out += '-';
-    if (intCount == 0) {
-        out += '0';
-    } else if (f.thousands.empty() || f.grouping.empty()) {
-        out.append(digits, static_cast<std::size_t>(intCount));
+        invariantText.remove_prefix(1);
+    }
+    std::size_t point = invariantText.find('.');
+    std::string_view integer = invariantText.substr(0, point);
+    if (f.thousands.empty() || groupSize(f.grouping, 0) == 0) {
+        out.append(integer);
     } else {
-        // Group sizes from the right: each grouping byte is one group, the last one repeats,
-        // CHAR_MAX (or a non-positive size) ends the grouping.
+        // Separators between groups counted from the right; the last group size repeats.
         std::string reversed;
-        std::size_t gi = 0;
-        int groupSize = static_cast<unsigned char>(f.grouping[0]);
+        std::size_t group = 0;
         int inGroup = 0;
-        bool grouping = groupSize > 0 && groupSize != CHAR_MAX;
-        for (int i = intCount - 1; i >= 0; --i) {
-            if (grouping && inGroup == groupSize) {
+        int size = groupSize(f.grouping, 0);
+        for (std::size_t i = integer.size(); i-- > 0;) {
+            if (size > 0 && inGroup == size) {
                 reversed.append(f.thousands.rbegin(), f.thousands.rend());
                 inGroup = 0;
-                if (gi + 1 < f.grouping.size()) {
-                    ++gi;
-                    groupSize = static_cast<unsigned char>(f.grouping[gi]);
-                    grouping = groupSize > 0 && groupSize != CHAR_MAX;
-                }
+                size = groupSize(f.grouping, ++group);
             }
-            reversed += digits[i];
+            reversed += integer[i];
             ++inGroup;
         }
         out.append(reversed.rbegin(), reversed.rend());
     }
-    if (fracTotal > 0) {
+    if (point != std::string_view::npos) {
         out += f.point;
-        out.append(static_cast<std::size_t>(leadingFracZeros), '0');
-        out.append(frac, static_cast<std::size_t>(fracCount));
+        out.append(invariantText.substr(point + 1));
     }
     return CString(std::move(out));
 }
 
+// The free operators repeat the compound ones rather than call them, so that the library's
+// exported (and so interposable) functions do not call each other on the hot path.
 Decimal operator+(const Decimal& left, const Decimal& right)
 {
-    Decimal r(left);
-    r += right;
-    return r;
+    tagDEC r;
+    addSub(r, left.GetDEC(), right.GetDEC(), false, "an addition");
+    return std::bit_cast<Decimal>(r);
 }
 
 Decimal operator-(const Decimal& left, const Decimal& right)
 {
-    Decimal r(left);
-    r -= right;
-    return r;
+    tagDEC r;
+    addSub(r, left.GetDEC(), right.GetDEC(), true, "a subtraction");
+    return std::bit_cast<Decimal>(r);
 }
 
 Decimal operator*(const Decimal& left, const Decimal& right)
 {
-    Decimal r(left);
-    r *= right;
-    return r;
+    tagDEC r;
+    multiply(r, left.GetDEC(), right.GetDEC());
+    return std::bit_cast<Decimal>(r);
 }
 
 Decimal operator/(const Decimal& left, const Decimal& right)
 {
-    Decimal r(left);
-    r /= right;
-    return r;
+    tagDEC r;
+    divide(r, left.GetDEC(), right.GetDEC());
+    return std::bit_cast<Decimal>(r);
 }
 
 int VarDecCmp(const DECIMAL* left, const DECIMAL* right) noexcept
