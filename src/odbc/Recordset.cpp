@@ -615,13 +615,10 @@ BOOL CRecordset::Update()
             prepared->Prepare(sql);
             statement = std::move(prepared);
         }
+        // A failed insert stays pending with the caller's values, to be corrected and retried
+        // or given up with CancelUpdate.
+        statement->Execute(params);
         s.mode = RecordsetState::noMode;
-        try {
-            statement->Execute(params);
-        } catch (...) {
-            loadCurrent();
-            throw;
-        }
         loadCurrent();
         return TRUE;
     }

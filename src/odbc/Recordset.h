@@ -92,7 +92,9 @@ public:
     BOOL CanTransact() const;
     // AddNew empties every bound member (texts empty, numbers 0, dates null) and marks it NULL;
     // Edit keeps the current values. Update writes and returns TRUE; after an AddNew the current
-    // row and its values come back (the new row is seen after Requery).
+    // row and its values come back (the new row is seen after Requery). When Update throws, the
+    // AddNew or Edit stays pending with the members as they were set, so that the caller can
+    // correct and retry, or CancelUpdate.
     virtual void AddNew();
     virtual void Edit();
     virtual BOOL Update();

@@ -405,6 +405,30 @@ TEST_P(Recordset, EmptyTextIsStoredAsNullUnlessAskedOtherwise)
     EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'E2' AND QUANTITA IS NULL AND FLAG IS NULL"), 1);
 }
 
+TEST_P(Recordset, AFailedInsertKeepsTheValuesForARetry)
+{
+    InsertArticles();
+    CArticoloTestSet rs(&db());
+    rs.m_strSort = "CODICE";
+    rs.Open();
+    rs.AddNew();
+    rs.m_CODICE = "A1";  // already there
+    rs.m_DESCRIZIONE = "doppione";
+    EXPECT_THROW(rs.Update(), CDBException);
+    EXPECT_STREQ(rs.m_DESCRIZIONE, "doppione");  // nothing the caller set is lost
+    rs.m_CODICE = "A9";
+    ASSERT_TRUE(rs.Update());
+    EXPECT_EQ(QueryText("SELECT DESCRIZIONE FROM ARTICOLO WHERE CODICE = 'A9'"), "doppione");
+    EXPECT_STREQ(rs.m_CODICE, "A1");  // back on the current row
+
+    rs.AddNew();
+    rs.m_CODICE = "A1";
+    EXPECT_THROW(rs.Update(), CDBException);
+    rs.CancelUpdate();
+    EXPECT_STREQ(rs.m_DESCRIZIONE, "vite");
+    EXPECT_EQ(CountRows("ARTICOLO"), 4);
+}
+
 TEST_P(Recordset, ARowDeletedBySomeoneElseMakesEditAndDeleteThrow)
 {
     InsertArticles();
