@@ -236,6 +236,7 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
         throw CDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN, className() + ": Open on a database that is not open");
 
     RecordsetState& s = *m_state;
+    s.DropInserts();
     s = RecordsetState();
     s.openType = nOpenType == AFX_DB_USE_DEFAULT_TYPE ? m_nDefaultType : nOpenType;
     s.options = dwOptions;
@@ -362,7 +363,7 @@ void CRecordset::Close()
     RecordsetState& s = *m_state;
     s.open = false;
     s.rows.clear();
-    s.inserts.clear();
+    s.DropInserts();
     s.resultNames.clear();
     s.mode = RecordsetState::noMode;
     if (m_ownedDatabase) {
@@ -408,6 +409,9 @@ void CRecordset::requireOpen(const char* operation) const
 {
     if (!m_state->open)
         throw CDBException(AFX_SQL_ERROR_RECORDSET_NOT_OPEN, className() + ": " + operation + " on a recordset that is not open");
+    if (m_pDatabase == nullptr || !m_pDatabase->IsOpen())
+        throw CDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN,
+                           className() + ": " + operation + " after its database was closed");
 }
 
 void CRecordset::requireCurrent(const char* operation) const
@@ -606,6 +610,10 @@ BOOL CRecordset::Update()
             names += dialect.QuoteIdentifier(CDialect::StripBrackets(s.columns[i].info.name));
             marks += "?";
             params.push_back(values[i]);
+        }
+        if (s.insertsConnection.lock() != connection.lifetime) {
+            s.DropInserts();  // kept for another (closed, or reopened) connection
+            s.insertsConnection = connection.lifetime;
         }
         auto& statement = s.inserts[written];
         if (!statement) {

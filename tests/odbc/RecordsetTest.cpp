@@ -405,6 +405,38 @@ TEST_P(Recordset, EmptyTextIsStoredAsNullUnlessAskedOtherwise)
     EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'E2' AND QUANTITA IS NULL AND FLAG IS NULL"), 1);
 }
 
+TEST_P(Recordset, ClosingTheDatabaseUnderAnOpenRecordsetIsSafe)
+{
+    auto other = OpenAnother();
+    {
+        CArticoloTestSet rs(other.get());
+        rs.m_strFilter = "CODICE IS NULL";
+        rs.Open();
+        rs.AddNew();
+        rs.m_CODICE = "X1";
+        rs.Update();  // leaves a prepared INSERT behind in the recordset
+        other->Close();
+        // No connection any more: errors, not a crash.
+        try {
+            rs.AddNew();
+            FAIL() << "AddNew on a closed database";
+        } catch (const CDBException& e) {
+            EXPECT_EQ(e.m_nRetCode, AFX_SQL_ERROR_DATABASE_NOT_OPEN);
+            EXPECT_NE(std::string(e.what()).find("database was closed"), std::string::npos) << e.what();
+        }
+        EXPECT_THROW(rs.Requery(), CDBException);
+        // Opened again on the reopened database, it prepares its INSERT anew.
+        rs.Close();
+        other->OpenEx(ConnectionString().c_str());
+        rs.Open();
+        rs.AddNew();
+        rs.m_CODICE = "X2";
+        rs.Update();
+        other->Close();
+    }  // the recordset goes after its database
+    EXPECT_EQ(CountRows("ARTICOLO"), 2);
+}
+
 TEST_P(Recordset, AFailedInsertKeepsTheValuesForARetry)
 {
     InsertArticles();

@@ -24,6 +24,10 @@ struct Connection {
     bool readOnly = false;
     bool inTransaction = false;
     bool canTransact = true;
+    // Lives exactly as long as this connection: statements kept beyond one call (a
+    // recordset's prepared INSERTs) hold a weak reference to it, and are abandoned rather than
+    // freed once it has gone, since disconnecting freed them.
+    std::shared_ptr<char> lifetime = std::make_shared<char>(0);
     // Upper-cased table name -> primary key column names (empty: no primary key).
     std::map<std::string, std::vector<CString>> primaryKeys;
 

@@ -37,6 +37,18 @@ struct RecordsetState {
 
     // INSERT statements by the set of columns they write ('1' = written), prepared once.
     std::map<std::string, std::unique_ptr<Statement>> inserts;
+    std::weak_ptr<char> insertsConnection;  // the lifetime token of the connection they belong to
+
+    // Releases the kept INSERTs: freed while their connection lives, abandoned after it.
+    void DropInserts()
+    {
+        if (insertsConnection.expired())
+            for (auto& entry : inserts)
+                if (entry.second)
+                    entry.second->Abandon();
+        inserts.clear();
+        insertsConnection.reset();
+    }
 };
 
 }  // namespace orvel::odbc::detail

@@ -61,6 +61,8 @@ public:
     // Reads a column as the value kind asks.
     Value Get(int column, Value::Kind kind);
     void CloseCursor();
+    // See Handle::abandon.
+    void Abandon() { m_handle.abandon(); }
 
     const CString& Sql() const { return m_sql; }
     SQLHSTMT get() const { return m_handle.get(); }
