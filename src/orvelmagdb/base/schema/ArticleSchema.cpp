@@ -1,10 +1,331 @@
-// The tables and views of articles, their suppliers, codes, units, price lists, containers, bills of materials, labels, catalogues and discount categories.
+// The tables and views of articles: the article itself, what it owns (suppliers, alternative codes,
+// alternative units, containers carried, bill of materials), the price lists, labels, catalogues
+// and the discount bands by category and by partner, and the joined views the library and the
+// hosts read.
+//
+// Article codes are text keys that the host or the code generator supplies. Amounts, prices,
+// percentages and quantities are TEXT in the invariant decimal form, so no database rounds them.
+// An article owns its child rows: deleting it removes them (ON DELETE CASCADE; SQLite enforces
+// foreign keys only on connections that ask for it, PostgreSQL always).
 #include "orvelmagdb/base/detail/SchemaAreas.h"
 
 namespace orvel_schema {
 
-void AddArticleSchema(CDialect::Kind /*kind*/, CSchemaDefinition& /*schema*/)
+namespace {
+
+// A text amount as a number for arithmetic inside a view. SQLite computes in REAL (about 15
+// significant digits, plenty for a cost times a quantity, and its text form is the shortest that
+// reads back the same); PostgreSQL in exact NUMERIC.
+CString Number(CDialect::Kind kind, const char* column)
 {
+    CString sql;
+    sql.Format(kind == CDialect::postgresql ? "CAST(%s AS NUMERIC)" : "CAST(%s AS REAL)", column);
+    return sql;
+}
+
+// The whole part of a text rate, as an integer column (a VAT rate of "22" gives 22, "10.5" gives
+// 10 on both databases).
+CString WholePart(CDialect::Kind kind, const char* column)
+{
+    CString sql;
+    sql.Format(kind == CDialect::postgresql ? "CAST(TRUNC(CAST(%s AS NUMERIC)) AS INTEGER)"
+                                            : "CAST(CAST(%s AS REAL) AS INTEGER)",
+               column);
+    return sql;
+}
+
+// SQLite checks foreign keys only on connections that switch them on, so there the rows a
+// parent owns are removed by a trigger instead, and deleting the parent behaves the same on every
+// database. The keys are matched column by column ("A, B" against "X, Y").
+void OwnedRows(CDialect::Kind kind, CSchemaDefinition& schema, const char* parent, const char* parentKey,
+               const char* child, const char* childKey)
+{
+    if (kind == CDialect::postgresql)
+        return;
+    CString parents(parentKey), children(childKey), condition, sql;
+    int p = 0, c = 0;
+    for (;;) {
+        CString left = children.Tokenize(", ", c), right = parents.Tokenize(", ", p);
+        if (left.IsEmpty() || right.IsEmpty())
+            break;
+        if (!condition.IsEmpty())
+            condition += " AND ";
+        condition += left + " = OLD." + right;
+    }
+    sql.Format("CREATE TRIGGER %s_OF_%s_DELETE AFTER DELETE ON %s BEGIN DELETE FROM %s WHERE %s; END", child, parent,
+               parent, child, condition.GetString());
+    schema.AddStatement(sql);
+}
+
+void AddTables(CSchemaDefinition& schema)
+{
+    // Kinds of article, and the price formulas an article may name for its sale price and its
+    // net cost; hosts fill both.
+    schema.AddTable("TIPO_ARTICOLO", "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT");
+    schema.AddTable("FORMULA_PREZZO", "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT");
+
+    // The article. ID_TIPO_ARTICOLO is written as the article holds it (0 for none), so it has no
+    // foreign key; UM is not tied to the unit table either, because the default unit of new
+    // articles comes from the configuration and may name a unit the shop never listed.
+    schema.AddTable(
+        "ARTICOLO",
+        "ID TEXT PRIMARY KEY, CODICE_EAN TEXT, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, DESCRIZIONE_RIDOTTA TEXT, "
+        "FILEFOTO TEXT, PREZZO_PZ_EURO TEXT, PEZZI_X_CONFEZIONE TEXT, UM TEXT, ID_IVA TEXT REFERENCES IVA (CODICE), "
+        "SCORTA_MINIMA TEXT, ID_CATEGORIA TEXT REFERENCES CATEGORIA (ID), ID_FAMIGLIA TEXT REFERENCES FAMIGLIA (ID), "
+        "ID_GRUPPO TEXT REFERENCES GRUPPO (ID), PREZZO_ACQ_PZ_EURO TEXT, NOTE TEXT, INFO_STR1 TEXT, INFO_STR2 TEXT, "
+        "INFO_STR3 TEXT, INFO_STR4 TEXT, INFO_STR5 TEXT, INFO_NUM1 TEXT, INFO_NUM2 TEXT, INFO_NUM3 TEXT, "
+        "INFO_NUM4 TEXT, INFO_NUM5 TEXT, F_PUBBLICA INTEGER, PREZZO_ACQ_LISTINO_EURO TEXT, SCONTO_1 TEXT, "
+        "SCONTO_2 TEXT, PROVVIGIONE TEXT, ID_REPARTO TEXT REFERENCES REPARTO (ID), SCONTO_3 TEXT, SCONTO_4 TEXT, "
+        "ID_FORMULA_PREZZO_VENDITA INTEGER REFERENCES FORMULA_PREZZO (ID), "
+        "ID_FORMULA_COSTO_NETTO INTEGER REFERENCES FORMULA_PREZZO (ID), DENSITA TEXT, PREZZO_PZ_EURO_IVATO TEXT, "
+        "ID_TIPO_ARTICOLO INTEGER, F_RIPORTA_NOTE INTEGER, F_GESTISCI_GIACENZE INTEGER, "
+        "F_STAMPA_IN_SCONTRINO INTEGER, F_GESTISCI_LOTTI INTEGER, PREZZO_IMPOSTO_IVATO TEXT, "
+        "SCONTO_PREZZO_IMPOSTO TEXT, SCONTO_VEND1 TEXT, SCONTO_VEND2 TEXT, SCONTO_VEND3 TEXT, SCONTO_VEND4 TEXT, "
+        "F_MODIFICATO INTEGER, ART_PESO_KG TEXT, ART_LUNGHEZZA_CM TEXT, ART_LARGHEZZA_CM TEXT, "
+        "ART_ALTEZZA_CM TEXT, ART_VOLUME_M3 TEXT, CONF_PESO_KG TEXT, CONF_LUNGHEZZA_CM TEXT, "
+        "CONF_LARGHEZZA_CM TEXT, CONF_ALTEZZA_CM TEXT, CONF_VOLUME_M3 TEXT, PERCENTUALE_DAZIO TEXT, RAEE_EURO TEXT");
+
+    // What the article owns and rewrites whole on every save: one row per supplier, per
+    // alternative code (the same code may stand for another article too: lookups take the
+    // first), per alternative unit.
+    schema.AddTable("ARTICOLO_FORNITORE",
+                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
+                    "ID_FORNITORE INTEGER NOT NULL REFERENCES AZIENDA (ID), CODICE_FORNITORE TEXT, "
+                    "DESCRIZIONE_FORNITORE TEXT, PRIMARY KEY (ID_ARTICOLO, ID_FORNITORE)");
+    schema.AddTable("CODICE_ALTERNATIVO_ARTICOLO",
+                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, CODICE TEXT NOT NULL, "
+                    "TIPO INTEGER NOT NULL, PRIMARY KEY (ID_ARTICOLO, CODICE, TIPO)");
+    schema.AddTable("ARTICOLO_UM_ALTERNATIVA",
+                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
+                    "ID_UNITA_MISURA TEXT NOT NULL REFERENCES UNITA_MISURA (ID), COEFFICIENTE TEXT, "
+                    "PRIMARY KEY (ID_ARTICOLO, ID_UNITA_MISURA)");
+
+    // Prices of articles in the price lists, with and without VAT as the host computed them (kept
+    // both, like the article's own prices, so that no view has to round).
+    schema.AddTable("LISTINO_ARTICOLO",
+                    "ID_LISTINO TEXT NOT NULL REFERENCES LISTINO (ID) ON DELETE CASCADE, "
+                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, PREZZO TEXT, "
+                    "PREZZO_IVATO TEXT, PRIMARY KEY (ID_LISTINO, ID_ARTICOLO)");
+
+    // Returnable containers and how many of each an article carries (a crate of 12 bottles
+    // carries one crate and 12 bottles).
+    schema.AddTable("VUOTO",
+                    "ID TEXT PRIMARY KEY, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, PREZZO_PZ_EURO TEXT, "
+                    "ALIQUOTA_IVA TEXT, PREZZO_ACQ_PZ_EURO TEXT");
+    schema.AddTable("ARTICOLO_CONTIENE_VUOTO",
+                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
+                    "ID_VUOTO TEXT NOT NULL REFERENCES VUOTO (ID), NUMERO TEXT, PRIMARY KEY (ID_ARTICOLO, ID_VUOTO)");
+    schema.AddTable("IMBALLO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, PESO TEXT");
+
+    // Bill of materials: each raw material appears once per article, with its level in the
+    // product tree and its position in the list.
+    schema.AddTable("DISTINTA_ARTICOLO",
+                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
+                    "ID_ARTICOLO_MATERIA_PRIMA TEXT NOT NULL REFERENCES ARTICOLO (ID), UM TEXT, QUANTITA TEXT, "
+                    "ORDINAMENTO INTEGER, LIVELLO INTEGER, PRIMARY KEY (ID_ARTICOLO, ID_ARTICOLO_MATERIA_PRIMA)");
+
+    // Labels waiting to be printed, numbered by the host; a label may carry free texts only.
+    schema.AddTable("ETICHETTA",
+                    "NUMERO INTEGER PRIMARY KEY, ID_ARTICOLO TEXT REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
+                    "DESCRIZIONE TEXT, PREZZO TEXT, CODICE_EAN TEXT, QUANTITA INTEGER, SCONTO TEXT, INFO TEXT, "
+                    "INFO2 TEXT, INFO3 TEXT, INFO4 TEXT, INFO5 TEXT, INFO6 TEXT, PREZZO_IMPOSTO TEXT, "
+                    "PEZZI_X_CONFEZIONE TEXT");
+
+    // Catalogues and their entries (articles, categories or families), by position.
+    schema.AddTable("CATALOGO_CATEGORIA", "ID INTEGER PRIMARY KEY, NOME TEXT, DATA_CREAZIONE TIMESTAMP, TIPO INTEGER");
+    schema.AddTable("VOCE_CATALOGO_ARTICOLO",
+                    "NUMERO INTEGER NOT NULL, "
+                    "ID_CATALOGO_CATEGORIA INTEGER NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE, "
+                    "ID_ARTICOLO TEXT REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
+                    "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
+    schema.AddTable("VOCE_CATALOGO_CATEGORIA",
+                    "NUMERO INTEGER NOT NULL, "
+                    "ID_CATALOGO_CATEGORIA INTEGER NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE, "
+                    "ID_CATEGORIA TEXT REFERENCES CATEGORIA (ID) ON DELETE CASCADE, "
+                    "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
+    schema.AddTable("VOCE_CATALOGO_FAMIGLIA",
+                    "NUMERO INTEGER NOT NULL, "
+                    "ID_CATALOGO_CATEGORIA INTEGER NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE, "
+                    "ID_FAMIGLIA TEXT REFERENCES FAMIGLIA (ID) ON DELETE CASCADE, "
+                    "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
+
+    // Discount bands of an article category (at most one is its default, see the unique index
+    // below) and the band a partner gets on a category, which wins over the default.
+    schema.AddTable("CATEGORIA_SCONTO",
+                    "ID_CATEGORIA TEXT NOT NULL REFERENCES CATEGORIA (ID) ON DELETE CASCADE, "
+                    "ID_SCONTO TEXT NOT NULL REFERENCES SCONTO (ID) ON DELETE CASCADE, F_PREDEFINITO INTEGER, "
+                    "PRIMARY KEY (ID_CATEGORIA, ID_SCONTO)");
+    schema.AddTable("SOGGETTO_CATEGORIA_SCONTO",
+                    "ID_SOGGETTO INTEGER NOT NULL REFERENCES AZIENDA (ID) ON DELETE CASCADE, "
+                    "ID_CATEGORIA TEXT NOT NULL REFERENCES CATEGORIA (ID) ON DELETE CASCADE, "
+                    "ID_SCONTO TEXT REFERENCES SCONTO (ID) ON DELETE CASCADE, PRIMARY KEY (ID_SOGGETTO, ID_CATEGORIA)");
+}
+
+void AddIndexes(CSchemaDefinition& schema)
+{
+    // Article lookups: by barcode, by internal code, and the first article of a category,
+    // family or group.
+    schema.AddIndex("IX_ARTICOLO_CODICE_EAN", "ARTICOLO", "CODICE_EAN");
+    schema.AddIndex("IX_ARTICOLO_CODICE_INTERNO", "ARTICOLO", "CODICE_INTERNO");
+    schema.AddIndex("IX_ARTICOLO_CATEGORIA", "ARTICOLO", "ID_CATEGORIA, ID");
+    schema.AddIndex("IX_ARTICOLO_FAMIGLIA", "ARTICOLO", "ID_FAMIGLIA, ID");
+    schema.AddIndex("IX_ARTICOLO_GRUPPO", "ARTICOLO", "ID_GRUPPO, ID");
+    // An alternative code is looked up by code and type; the articles of a supplier, a
+    // container or a raw material from that side.
+    schema.AddIndex("IX_CODICE_ALTERNATIVO_CODICE", "CODICE_ALTERNATIVO_ARTICOLO", "CODICE, TIPO");
+    schema.AddIndex("IX_ARTICOLO_FORNITORE_FORNITORE", "ARTICOLO_FORNITORE", "ID_FORNITORE");
+    schema.AddIndex("IX_ARTICOLO_CONTIENE_VUOTO_VUOTO", "ARTICOLO_CONTIENE_VUOTO", "ID_VUOTO");
+    schema.AddIndex("IX_DISTINTA_MATERIA_PRIMA", "DISTINTA_ARTICOLO", "ID_ARTICOLO_MATERIA_PRIMA");
+    schema.AddIndex("IX_LISTINO_ARTICOLO_ARTICOLO", "LISTINO_ARTICOLO", "ID_ARTICOLO");
+    schema.AddIndex("IX_ETICHETTA_ARTICOLO", "ETICHETTA", "ID_ARTICOLO");
+    schema.AddIndex("IX_VOCE_CATALOGO_ARTICOLO_ARTICOLO", "VOCE_CATALOGO_ARTICOLO", "ID_ARTICOLO");
+    schema.AddIndex("IX_SOGGETTO_CATEGORIA_SCONTO_CATEGORIA", "SOGGETTO_CATEGORIA_SCONTO", "ID_CATEGORIA");
+}
+
+void AddViews(CDialect::Kind kind, CSchemaDefinition& schema)
+{
+    // The article with the descriptions of what it refers to; every reference is a LEFT JOIN, so
+    // an article whose category (say) is missing still shows, with NULL descriptions.
+    schema.AddView(
+        "ARTICOLO_COMPLETO",
+        "SELECT A.ID, A.CODICE_EAN, A.CODICE_INTERNO, A.DESCRIZIONE, A.DESCRIZIONE_RIDOTTA, A.FILEFOTO, "
+        "A.PREZZO_PZ_EURO, A.PREZZO_ACQ_PZ_EURO, A.PEZZI_X_CONFEZIONE, A.UM, A.ID_IVA, "
+        "I.DESCRIZIONE AS DESCRIZIONE_IVA, I.ALIQUOTA AS ALIQUOTA_IVA, A.SCORTA_MINIMA, A.ID_CATEGORIA, "
+        "A.ID_FAMIGLIA, A.ID_GRUPPO, C.DESCRIZIONE AS CATEGORIA, F.DESCRIZIONE AS FAMIGLIA, G.DESCRIZIONE AS GRUPPO, "
+        "A.PROVVIGIONE, A.F_PUBBLICA, A.PREZZO_ACQ_LISTINO_EURO, A.SCONTO_1, A.SCONTO_2, A.SCONTO_3, A.SCONTO_4, "
+        "I.CODICE_CASSA AS CODICE_CASSA_IVA, A.ID_REPARTO, R.DESCRIZIONE AS REPARTO, "
+        "FV.ID AS FOR_PREZZO_VENDITA_ID, FV.DESCRIZIONE AS FOR_PREZZO_VENDITA_DESCRIZIONE, "
+        "FC.ID AS FOR_COSTO_NETTO_ID, FC.DESCRIZIONE AS FOR_COSTO_NETTO_DESCRIZIONE, A.PREZZO_PZ_EURO_IVATO, "
+        "A.DENSITA, A.ID_TIPO_ARTICOLO, A.F_RIPORTA_NOTE, A.F_GESTISCI_GIACENZE, A.F_STAMPA_IN_SCONTRINO, "
+        "A.F_GESTISCI_LOTTI, A.NOTE, A.INFO_STR1, A.INFO_STR2, A.INFO_STR3, A.INFO_STR4, A.INFO_STR5, A.INFO_NUM1, "
+        "A.INFO_NUM2, A.INFO_NUM3, A.INFO_NUM4, A.INFO_NUM5, F.PERC_COSTO_OMAGGIO, A.PREZZO_IMPOSTO_IVATO, "
+        "A.SCONTO_PREZZO_IMPOSTO, A.SCONTO_VEND1, A.SCONTO_VEND2, A.SCONTO_VEND3, A.SCONTO_VEND4, A.F_MODIFICATO, "
+        "A.ART_PESO_KG, A.ART_LUNGHEZZA_CM, A.ART_LARGHEZZA_CM, A.ART_ALTEZZA_CM, A.ART_VOLUME_M3, A.CONF_PESO_KG, "
+        "A.CONF_LUNGHEZZA_CM, A.CONF_LARGHEZZA_CM, A.CONF_ALTEZZA_CM, A.CONF_VOLUME_M3, A.PERCENTUALE_DAZIO, "
+        "A.RAEE_EURO "
+        "FROM ARTICOLO A LEFT JOIN IVA I ON I.CODICE = A.ID_IVA LEFT JOIN CATEGORIA C ON C.ID = A.ID_CATEGORIA "
+        "LEFT JOIN FAMIGLIA F ON F.ID = A.ID_FAMIGLIA LEFT JOIN GRUPPO G ON G.ID = A.ID_GRUPPO "
+        "LEFT JOIN REPARTO R ON R.ID = A.ID_REPARTO "
+        "LEFT JOIN FORMULA_PREZZO FV ON FV.ID = A.ID_FORMULA_PREZZO_VENDITA "
+        "LEFT JOIN FORMULA_PREZZO FC ON FC.ID = A.ID_FORMULA_COSTO_NETTO");
+
+    schema.AddView("ARTICOLO_LIST",
+                   "SELECT A.ID, A.DESCRIZIONE, A.CODICE_EAN, A.PREZZO_PZ_EURO, A.PREZZO_ACQ_PZ_EURO, A.ID_CATEGORIA, "
+                   "A.F_PUBBLICA, A.ID_FAMIGLIA, A.ID_GRUPPO, A.ID_IVA, A.ID_REPARTO, A.PREZZO_PZ_EURO_IVATO, "
+                   "I.ALIQUOTA AS ALIQUOTA_IVA, A.ID_TIPO_ARTICOLO, A.CODICE_INTERNO "
+                   "FROM ARTICOLO A LEFT JOIN IVA I ON I.CODICE = A.ID_IVA");
+
+    schema.AddView("ARTICOLO_IVA",
+                   "SELECT A.ID, A.CODICE_EAN, A.CODICE_INTERNO, A.DESCRIZIONE, A.DESCRIZIONE_RIDOTTA, A.FILEFOTO, "
+                   "A.PREZZO_PZ_EURO, A.PREZZO_ACQ_PZ_EURO, A.PEZZI_X_CONFEZIONE, A.UM, A.ID_IVA, "
+                   "I.ALIQUOTA AS ALIQUOTA_IVA, A.SCORTA_MINIMA, A.ID_CATEGORIA, A.ID_FAMIGLIA, A.ID_GRUPPO, A.NOTE, "
+                   "A.INFO_STR1, A.INFO_STR2, A.INFO_STR3, A.INFO_STR4, A.INFO_STR5, A.INFO_NUM1, A.INFO_NUM2, "
+                   "A.INFO_NUM3, A.INFO_NUM4, A.INFO_NUM5, A.F_PUBBLICA, A.PREZZO_ACQ_LISTINO_EURO, A.PROVVIGIONE, "
+                   "A.SCONTO_1, A.SCONTO_2, A.SCONTO_3, A.SCONTO_4, A.PREZZO_PZ_EURO_IVATO "
+                   "FROM ARTICOLO A LEFT JOIN IVA I ON I.CODICE = A.ID_IVA");
+
+    schema.AddView("ARTICOLO_CASSA",
+                   "SELECT A.ID, A.CODICE_EAN, A.CODICE_INTERNO, A.DESCRIZIONE, A.DESCRIZIONE_RIDOTTA, A.FILEFOTO, "
+                   "A.PREZZO_PZ_EURO, A.PREZZO_ACQ_PZ_EURO, A.PEZZI_X_CONFEZIONE, A.UM, A.ID_IVA, "
+                   "I.ALIQUOTA AS ALIQUOTA_IVA, I.CODICE_CASSA AS CODICE_CASSA_IVA, A.SCORTA_MINIMA, A.PROVVIGIONE, "
+                   "A.F_PUBBLICA, A.SCONTO_1, A.SCONTO_2, A.PREZZO_ACQ_LISTINO_EURO, R.ID AS REP_ID, "
+                   "R.DESCRIZIONE AS REP_DESCRIZIONE, A.ID_CATEGORIA, A.ID_FAMIGLIA, A.ID_GRUPPO, "
+                   "A.PREZZO_PZ_EURO_IVATO "
+                   "FROM ARTICOLO A LEFT JOIN IVA I ON I.CODICE = A.ID_IVA LEFT JOIN REPARTO R ON R.ID = A.ID_REPARTO");
+
+    schema.AddView("ARTICOLO_PROG_CASSA",
+                   "SELECT A.ID, A.CODICE_EAN, A.DESCRIZIONE, A.DESCRIZIONE_RIDOTTA, A.PREZZO_PZ_EURO_IVATO, "
+                   "A.ID_REPARTO, I.CODICE_CASSA AS CODICE_CASSA_IVA, A.F_MODIFICATO "
+                   "FROM ARTICOLO A LEFT JOIN IVA I ON I.CODICE = A.ID_IVA");
+
+    schema.AddView("ARTICOLO_FORNITORE_COMPLETO",
+                   "SELECT AF.ID_ARTICOLO, AF.ID_FORNITORE, AZ.RAGIONESOCIALE AS RAGIONE_SOCIALE, AF.CODICE_FORNITORE, "
+                   "AF.DESCRIZIONE_FORNITORE "
+                   "FROM ARTICOLO_FORNITORE AF LEFT JOIN AZIENDA AZ ON AZ.ID = AF.ID_FORNITORE");
+
+    schema.AddView("LISTINO_ARTICOLO_IVA",
+                   "SELECT L.ID AS LIS_ID, L.DESCRIZIONE AS LIS_DESCRIZIONE, L.TIPO_LISTINO AS LIS_TIPO_LISTINO, "
+                   "A.ID AS ART_ID, A.DESCRIZIONE AS ART_DESCRIZIONE, I.ALIQUOTA AS ART_ALIQUOTA_IVA, "
+                   "LA.PREZZO AS ART_PREZZO, LA.PREZZO_IVATO AS ART_PREZZO_IVATO "
+                   "FROM LISTINO_ARTICOLO LA JOIN LISTINO L ON L.ID = LA.ID_LISTINO "
+                   "JOIN ARTICOLO A ON A.ID = LA.ID_ARTICOLO LEFT JOIN IVA I ON I.CODICE = A.ID_IVA");
+
+    CString sql;
+    sql.Format("SELECT ACV.ID_ARTICOLO, ACV.ID_VUOTO, ACV.NUMERO AS V_NUMERO_VUOTI_ARTICOLO, "
+               "V.CODICE_INTERNO AS V_CODICE_INTERNO, V.DESCRIZIONE AS V_DESCRIZIONE, "
+               "V.PREZZO_PZ_EURO AS V_PREZZO_PZ_EURO, %s AS V_ALIQUOTA_IVA, "
+               "V.PREZZO_ACQ_PZ_EURO AS V_PREZZO_ACQ_PZ_EURO "
+               "FROM ARTICOLO_CONTIENE_VUOTO ACV LEFT JOIN VUOTO V ON V.ID = ACV.ID_VUOTO",
+               WholePart(kind, "V.ALIQUOTA_IVA").GetString());
+    schema.AddView("ARTICOLO_CONTIENE_VUOTO_COMPL", sql);
+
+    // The raw materials of an article with their data; the net cost of a line is the raw
+    // material's net purchase price per piece times the quantity (NULL when either is missing).
+    sql.Format("SELECT D.ID_ARTICOLO, D.ID_ARTICOLO_MATERIA_PRIMA, M.DESCRIZIONE AS DESCR_ARTICOLO_MATERIA_PRIMA, "
+               "M.PEZZI_X_CONFEZIONE, M.CODICE_EAN, M.ID_IVA, I.ALIQUOTA AS ALIQUOTA_IVA, D.UM, D.QUANTITA, "
+               "D.ORDINAMENTO, M.PREZZO_ACQ_PZ_EURO AS COSTO_NETTO_UNITARIO, CAST(%s * %s AS TEXT) AS COSTO_NETTO, "
+               "D.LIVELLO "
+               "FROM DISTINTA_ARTICOLO D LEFT JOIN ARTICOLO M ON M.ID = D.ID_ARTICOLO_MATERIA_PRIMA "
+               "LEFT JOIN IVA I ON I.CODICE = M.ID_IVA",
+               Number(kind, "M.PREZZO_ACQ_PZ_EURO").GetString(), Number(kind, "D.QUANTITA").GetString());
+    schema.AddView("DISTINTA_ARTICOLO_COMPLETA", sql);
+
+    schema.AddView("VOCE_CATALOGO_ARTICOLO_COMP",
+                   "SELECT V.NUMERO, V.ID_ARTICOLO, A.DESCRIZIONE, A.FILEFOTO, V.ID_CATALOGO_CATEGORIA "
+                   "FROM VOCE_CATALOGO_ARTICOLO V LEFT JOIN ARTICOLO A ON A.ID = V.ID_ARTICOLO");
+    schema.AddView("VOCE_CATALOGO_CATEGORIA_COMP",
+                   "SELECT V.NUMERO AS VC_NUMERO, K.ID AS CATALOGO_ID, K.NOME AS CATALOGO_NOME, "
+                   "V.ID_CATEGORIA AS CATEGORIA_ID, C.DESCRIZIONE AS CATEGORIA_DESCRIZIONE "
+                   "FROM VOCE_CATALOGO_CATEGORIA V JOIN CATALOGO_CATEGORIA K ON K.ID = V.ID_CATALOGO_CATEGORIA "
+                   "LEFT JOIN CATEGORIA C ON C.ID = V.ID_CATEGORIA");
+    schema.AddView("VOCE_CATALOGO_FAMIGLIA_COMP",
+                   "SELECT V.NUMERO AS VC_NUMERO, K.ID AS CATALOGO_ID, K.NOME AS CATALOGO_NOME, "
+                   "V.ID_FAMIGLIA AS FAMIGLIA_ID, F.DESCRIZIONE AS FAMIGLIA_DESCRIZIONE "
+                   "FROM VOCE_CATALOGO_FAMIGLIA V JOIN CATALOGO_CATEGORIA K ON K.ID = V.ID_CATALOGO_CATEGORIA "
+                   "LEFT JOIN FAMIGLIA F ON F.ID = V.ID_FAMIGLIA");
+
+    schema.AddView("CATEGORIA_SCONTO_COMPLETO",
+                   "SELECT CS.ID_CATEGORIA AS CATEGORIA_ID, C.DESCRIZIONE AS CATEGORIA_DESCRIZIONE, "
+                   "CS.ID_SCONTO AS SCONTO_ID, S.DESCRIZIONE AS SCONTO_DESCRIZIONE, S.SCONTO_1, S.SCONTO_2, "
+                   "S.SCONTO_3, S.SCONTO_4, S.PROVVIGIONE, CS.F_PREDEFINITO "
+                   "FROM CATEGORIA_SCONTO CS LEFT JOIN CATEGORIA C ON C.ID = CS.ID_CATEGORIA "
+                   "LEFT JOIN SCONTO S ON S.ID = CS.ID_SCONTO");
+    schema.AddView("SOGGETTO_CATEGORIA_SCONTO_COMP",
+                   "SELECT SCS.ID_SOGGETTO AS SOGGETTO_ID, SCS.ID_CATEGORIA AS CATEGORIA_ID, SCS.ID_SCONTO AS SCONTO_ID, "
+                   "S.DESCRIZIONE AS SCONTO_DESCRIZIONE, S.SCONTO_1, S.SCONTO_2, S.SCONTO_3, S.SCONTO_4, S.PROVVIGIONE "
+                   "FROM SOGGETTO_CATEGORIA_SCONTO SCS LEFT JOIN SCONTO S ON S.ID = SCS.ID_SCONTO");
+}
+
+}  // namespace
+
+void AddArticleSchema(CDialect::Kind kind, CSchemaDefinition& schema)
+{
+    AddTables(schema);
+    AddIndexes(schema);
+    AddViews(kind, schema);
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "ARTICOLO_FORNITORE", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "CODICE_ALTERNATIVO_ARTICOLO", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "ARTICOLO_UM_ALTERNATIVA", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "LISTINO_ARTICOLO", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "LISTINO", "ID", "LISTINO_ARTICOLO", "ID_LISTINO");
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "ARTICOLO_CONTIENE_VUOTO", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "DISTINTA_ARTICOLO", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "ETICHETTA", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "CATALOGO_CATEGORIA", "ID", "VOCE_CATALOGO_ARTICOLO", "ID_CATALOGO_CATEGORIA");
+    OwnedRows(kind, schema, "CATALOGO_CATEGORIA", "ID", "VOCE_CATALOGO_CATEGORIA", "ID_CATALOGO_CATEGORIA");
+    OwnedRows(kind, schema, "CATALOGO_CATEGORIA", "ID", "VOCE_CATALOGO_FAMIGLIA", "ID_CATALOGO_CATEGORIA");
+    OwnedRows(kind, schema, "ARTICOLO", "ID", "VOCE_CATALOGO_ARTICOLO", "ID_ARTICOLO");
+    OwnedRows(kind, schema, "CATEGORIA", "ID", "VOCE_CATALOGO_CATEGORIA", "ID_CATEGORIA");
+    OwnedRows(kind, schema, "FAMIGLIA", "ID", "VOCE_CATALOGO_FAMIGLIA", "ID_FAMIGLIA");
+    OwnedRows(kind, schema, "CATEGORIA", "ID", "CATEGORIA_SCONTO", "ID_CATEGORIA");
+    OwnedRows(kind, schema, "SCONTO", "ID", "CATEGORIA_SCONTO", "ID_SCONTO");
+    OwnedRows(kind, schema, "AZIENDA", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_SOGGETTO");
+    OwnedRows(kind, schema, "CATEGORIA", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_CATEGORIA");
+    OwnedRows(kind, schema, "SCONTO", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_SCONTO");
+    // A category has at most one default discount band (the band lookup takes the first it
+    // finds, so a second default would be picked at random).
+    schema.AddStatement("CREATE UNIQUE INDEX UX_CATEGORIA_SCONTO_PREDEFINITO ON CATEGORIA_SCONTO (ID_CATEGORIA) "
+                        "WHERE F_PREDEFINITO = 1");
 }
 
 }  // namespace orvel_schema

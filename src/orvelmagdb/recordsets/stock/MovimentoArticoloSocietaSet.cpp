@@ -1,0 +1,4 @@
+// CMovimentoArticoloSocietaSet: columns, source and defaults come from the catalogue.
+#include "orvelmagdb/recordsets/stock/MovimentoArticoloSocietaSet.h"
+
+ORVEL_RECORDSET_IMPLEMENT(CMovimentoArticoloSocietaSet)

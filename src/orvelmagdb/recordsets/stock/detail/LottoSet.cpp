@@ -1,0 +1,4 @@
+// CLottoSet: columns, source and defaults come from the catalogue.
+#include "orvelmagdb/recordsets/stock/detail/LottoSet.h"
+
+ORVEL_RECORDSET_IMPLEMENT(CLottoSet)
