@@ -145,6 +145,28 @@ TEST_P(DatabaseConnection, FailedStatementLeavesTheTransactionUsable)
     EXPECT_EQ(QueryText("SELECT NOME FROM CONTO WHERE ID = 1"), "first");
 }
 
+TEST_P(DatabaseConnection, WithoutStatementRollbackAFailureWouldLoseTheTransaction)
+{
+    // The contrast that shows what the layer's default buys: a caller that asks psqlODBC for
+    // transaction-level rollback loses the whole transaction at the first failed statement.
+    if (!IsPostgreSQL())
+        GTEST_SKIP() << "a PostgreSQL driver option";
+    CDatabase wholeTransaction;
+    wholeTransaction.OpenEx((ConnectionString() + ";Protocol=7.4-1").c_str());
+    ASSERT_TRUE(wholeTransaction.BeginTrans());
+    wholeTransaction.ExecuteSQL("INSERT INTO CONTO (ID, NOME) VALUES (1, 'first')");
+    EXPECT_THROW(wholeTransaction.ExecuteSQL("INSERT INTO CONTO (ID, NOME) VALUES (1, 'duplicate')"), CDBException);
+    try {
+        wholeTransaction.ExecuteSQL("INSERT INTO CONTO (ID, NOME) VALUES (2, 'second')");
+        wholeTransaction.CommitTrans();
+    } catch (const CDBException&) {
+        wholeTransaction.Rollback();
+    }
+    // The driver rolled the first insert back together with the failed one (what follows ran
+    // in a new transaction): the work before the caught error is silently gone.
+    EXPECT_EQ(QueryText("SELECT NOME FROM CONTO WHERE ID = 1"), std::nullopt);
+}
+
 TEST_P(DatabaseConnection, DriverErrorsCarryMessageStateAndStatement)
 {
     Exec("INSERT INTO CONTO (ID, NOME) VALUES (1, 'a')");
