@@ -17,3 +17,10 @@ if [ -n "$missing" ]; then
     # shellcheck disable=SC2086
     $SUDO apt-get install -y -qq --no-install-recommends $missing
 fi
+
+# The Italian locale, for the tests of numbers shown in the user's format ("4,5").
+if ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    $SUDO localedef -i it_IT -f UTF-8 it_IT.UTF-8 || echo "warning: could not generate it_IT.UTF-8" >&2
+fi
