@@ -1,5 +1,5 @@
 // The process-wide class registry (see ClassRegistry.h).
-#include "afx/ClassRegistry.h"
+#include "afx/detail/ClassRegistry.h"
 
 #include <dlfcn.h>
 

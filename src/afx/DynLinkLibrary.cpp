@@ -1,7 +1,7 @@
 // CDynLinkLibrary: hands itself to the registry's chain, which owns it from then on.
 #include "afx/DynLinkLibrary.h"
 
-#include "afx/ClassRegistry.h"
+#include "afx/detail/ClassRegistry.h"
 
 IMPLEMENT_DYNAMIC(CDynLinkLibrary, CObject)
 

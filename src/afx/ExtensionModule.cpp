@@ -1,7 +1,7 @@
 // Initialisation and termination of extension modules (see ExtensionModule.h).
 #include "afx/ExtensionModule.h"
 
-#include "afx/ClassRegistry.h"
+#include "afx/detail/ClassRegistry.h"
 #include "afx/DynLinkLibrary.h"
 
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, void* hInstance)

@@ -10,7 +10,7 @@
 #include <ctime>
 #include <clocale>
 
-#include "afx/TimeFormat.h"
+#include "afx/detail/TimeFormat.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "afx/TimeFormat.h"
+#include "afx/detail/TimeFormat.h"
 
 namespace {
 

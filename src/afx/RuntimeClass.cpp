@@ -1,7 +1,7 @@
 // CRuntimeClass operations and the registry lookups.
 #include "afx/RuntimeClass.h"
 
-#include "afx/ClassRegistry.h"
+#include "afx/detail/ClassRegistry.h"
 #include "afx/Object.h"
 
 bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "afx/Exception.h"
-#include "afx/TimeFormat.h"
+#include "afx/detail/TimeFormat.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Formatting shared by the date and span classes (see TimeFormat.h).
-#include "afx/TimeFormat.h"
+#include "afx/detail/TimeFormat.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 // CTimeSpan: construction from parts and formatting.
 #include "afx/TimeSpan.h"
 
-#include "afx/TimeFormat.h"
+#include "afx/detail/TimeFormat.h"
 
 CTimeSpan::CTimeSpan(long days, int hours, int minutes, int seconds)
 {
