@@ -1,0 +1,4 @@
+// CVoceGiornaleCassaCompletaSet: columns, table and defaults come from the catalogue.
+#include "orvelmagdb/recordsets/payments/VoceGiornaleCassaCompletaSet.h"
+
+ORVEL_RECORDSET_IMPLEMENT(CVoceGiornaleCassaCompletaSet)
