@@ -1,10 +1,174 @@
-// The tables and views of promotions, voucher campaigns and the point-of-sale set-up.
+// The tables and views of promotions, voucher campaigns and the point-of-sale set-up:
+// touch-screen layouts, workstations, fiscal printers and the printers' sales counters.
+//
+// Promotions and campaigns take their ids from the id procedures; layouts, sections and buttons
+// have integer ids of the host's, workstations and fiscal printers text codes. A promotion's
+// articles and a campaign's reasons, categories, families and groups are link tables keyed by
+// both sides. They carry no foreign key to the promotion or campaign: the library deletes a
+// promotion or a campaign by its own row and leaves the links to the host. The only owned rows
+// are the sections of a layout and the buttons of a section, which go with their parent.
+//
+// Views name the company, article, VAT code and department behind each reference by a LEFT JOIN;
+// the ids a row holds come from the row itself, the names from the joined rows (NULL when the
+// reference is empty or points nowhere).
 #include "orvelmagdb/base/detail/SchemaAreas.h"
 
 namespace orvel_schema {
 
-void AddPromotionSchema(CDialect::Kind /*kind*/, CSchemaDefinition& /*schema*/)
+namespace {
+
+void AddTables(CSchemaDefinition& schema)
 {
+    // TIPO_PROMOZIONE: 0 fixed price, 1 cascading discounts, 2 buy M pay N, 3 amount off; only
+    // the kind's own columns hold values. A NULL DATA_FINE means open-ended.
+    schema.AddTable("PROMOZIONE",
+                    "ID INTEGER PRIMARY KEY, TIPO_PROMOZIONE INTEGER, DATA_INIZIO TIMESTAMP, DATA_FINE TIMESTAMP, "
+                    "DESCRIZIONE TEXT, PREZZO_PROMOZIONE TEXT, F_TIPO_PREZZO_PROMOZIONE INTEGER, "
+                    "SCONTO_1_PROMOZIONE TEXT, SCONTO_2_PROMOZIONE TEXT, SCONTO_3_PROMOZIONE TEXT, "
+                    "SCONTO_4_PROMOZIONE TEXT, MXN_PARTE_M TEXT, MXN_PARTE_N TEXT, ID_SOCIETA INTEGER, "
+                    "SCONTO_EURO TEXT, F_TIPO_SCONTO_EURO INTEGER, F_SUBTOTALE INTEGER");
+    schema.AddTable("ARTICOLO_PROMOZIONE",
+                    "ID_ARTICOLO TEXT NOT NULL, ID_PROMOZIONE INTEGER NOT NULL, PRIMARY KEY (ID_PROMOZIONE, ID_ARTICOLO)");
+
+    schema.AddTable("EMISSIONE_BUONO",
+                    "ID INTEGER PRIMARY KEY, DATA_INIZIO TIMESTAMP, DATA_FINE TIMESTAMP, TESTO1 TEXT, TESTO2 TEXT, "
+                    "TESTO3 TEXT, SCONTO TEXT, IMPORTO TEXT, F_TIPO INTEGER, F_TIPO_ARTICOLI INTEGER, "
+                    "IMPORTO_SOGLIA TEXT, IMPORTO_MASSIMO TEXT, ID_SOCIETA INTEGER, NUMERO_PUNTI INTEGER");
+    schema.AddTable("EMISSIONE_BUONO_CAUSALE",
+                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CAUSALE INTEGER NOT NULL, "
+                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_CAUSALE)");
+    schema.AddTable("EMISSIONE_BUONO_CATEGORIA",
+                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CATEGORIA TEXT NOT NULL, "
+                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_CATEGORIA)");
+    schema.AddTable("EMISSIONE_BUONO_FAMIGLIA",
+                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_FAMIGLIA TEXT NOT NULL, "
+                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_FAMIGLIA)");
+    schema.AddTable("EMISSIONE_BUONO_GRUPPO",
+                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_GRUPPO TEXT NOT NULL, "
+                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_GRUPPO)");
+    // A voucher handed out: VALORE (an amount) or BENE (goods), and the points earned.
+    schema.AddTable("BUONO_EMESSO",
+                    "ID INTEGER PRIMARY KEY, DATA TIMESTAMP, ID_DOCUMENTO INTEGER, ID_EMISSIONE_BUONO INTEGER, "
+                    "VALORE TEXT, BENE TEXT, PUNTI INTEGER");
+
+    // Sizes, fonts (face, size, bold, italic) and colours (RGB as integers) of a layout's
+    // section buttons and article buttons.
+    schema.AddTable("TOUCH_CONFIGURAZIONE",
+                    "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT, SEZ_BTN_WIDTH INTEGER, SEZ_BTN_HEIGHT INTEGER, "
+                    "SEZ_FONT_FACE TEXT, SEZ_FONT_SIZE INTEGER, SEZ_FONT_BOLD INTEGER, SEZ_FONT_ITALIC INTEGER, "
+                    "SEZ_COLOR_BACK INTEGER, SEZ_COLOR_BTN INTEGER, SEZ_COLOR_TEXT INTEGER, PULS_BTN_WIDTH INTEGER, "
+                    "PULS_BTN_HEIGHT INTEGER, PULS_BTN_FLAT INTEGER, PULS_BTN_ROUNDED INTEGER, PULS_FONT_FACE TEXT, "
+                    "PULS_FONT_SIZE INTEGER, PULS_FONT_BOLD INTEGER, PULS_FONT_ITALIC INTEGER, "
+                    "PULS_COLOR_BACK INTEGER, PULS_COLOR_BTN INTEGER, PULS_COLOR_TEXT INTEGER");
+    schema.AddTable("TOUCH_SEZIONE",
+                    "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT, COLOR_BACK INTEGER, NUMERO INTEGER, ICON INTEGER, "
+                    "ID_CONFIGURAZIONE INTEGER REFERENCES TOUCH_CONFIGURAZIONE (ID) ON DELETE CASCADE");
+    schema.AddTable("TOUCH_PULSANTE",
+                    "ID INTEGER PRIMARY KEY, NUMERO INTEGER, ICONA INTEGER, COLOR_BACK INTEGER, ID_ARTICOLO TEXT, "
+                    "DESCRIZIONE TEXT, ID_SEZIONE INTEGER REFERENCES TOUCH_SEZIONE (ID) ON DELETE CASCADE");
+
+    schema.AddTable("STAMPANTE_FISCALE", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, F_CHIUSURA INTEGER");
+    // PRODOTTO is the model of the fiscal printer driven from PORTA with PARAMETRI.
+    schema.AddTable("POSTAZIONE",
+                    "ID TEXT PRIMARY KEY, ID_STAMPANTE_FISCALE TEXT, PRODOTTO TEXT, PORTA INTEGER, PARAMETRI TEXT, "
+                    "STAMPANTE_RICEVUTE TEXT, STAMPANTE_RICEVUTE_PARAMETRI TEXT, CUSTOMER_DISPLAY TEXT, "
+                    "CUSTOMER_DISPLAY_PARAMETRI TEXT");
+    // The fiscal printer's counters as read from it: one row per article and per department.
+    schema.AddTable("VENDITA_MISURATORE", "ID_ARTICOLO TEXT PRIMARY KEY, QUANTITA TEXT, TOTALE_IVATO TEXT");
+    schema.AddTable("VENDITA_REPARTO_MISURATORE", "ID_REPARTO TEXT PRIMARY KEY, QUANTITA TEXT, TOTALE_IVATO TEXT");
+}
+
+void AddIndexes(CSchemaDefinition& schema)
+{
+    schema.AddIndex("IX_ARTICOLO_PROMOZIONE_ARTICOLO", "ARTICOLO_PROMOZIONE", "ID_ARTICOLO");
+    schema.AddIndex("IX_PROMOZIONE_SOCIETA", "PROMOZIONE", "ID_SOCIETA, DATA_INIZIO");
+    schema.AddIndex("IX_EMISSIONE_BUONO_SOCIETA", "EMISSIONE_BUONO", "ID_SOCIETA, DATA_INIZIO");
+    schema.AddIndex("IX_BUONO_EMESSO_DOCUMENTO", "BUONO_EMESSO", "ID_DOCUMENTO");
+    schema.AddIndex("IX_BUONO_EMESSO_EMISSIONE", "BUONO_EMESSO", "ID_EMISSIONE_BUONO");
+    schema.AddIndex("IX_TOUCH_SEZIONE_CONFIGURAZIONE", "TOUCH_SEZIONE", "ID_CONFIGURAZIONE");
+    schema.AddIndex("IX_TOUCH_PULSANTE_SEZIONE", "TOUCH_PULSANTE", "ID_SEZIONE");
+}
+
+void AddViews(CSchemaDefinition& schema)
+{
+    schema.AddView("PROMOZIONE_COMPLETA",
+                   "SELECT P.ID AS ID, P.TIPO_PROMOZIONE AS TIPO_PROMOZIONE, P.DATA_INIZIO AS DATA_INIZIO, "
+                   "P.DATA_FINE AS DATA_FINE, P.DESCRIZIONE AS DESCRIZIONE, P.PREZZO_PROMOZIONE AS PREZZO_PROMOZIONE, "
+                   "P.F_TIPO_PREZZO_PROMOZIONE AS F_TIPO_PREZZO_PROMOZIONE, P.SCONTO_1_PROMOZIONE AS SCONTO_1_PROMOZIONE, "
+                   "P.SCONTO_2_PROMOZIONE AS SCONTO_2_PROMOZIONE, P.SCONTO_3_PROMOZIONE AS SCONTO_3_PROMOZIONE, "
+                   "P.SCONTO_4_PROMOZIONE AS SCONTO_4_PROMOZIONE, P.MXN_PARTE_M AS MXN_PARTE_M, "
+                   "P.MXN_PARTE_N AS MXN_PARTE_N, P.ID_SOCIETA AS ID_SOCIETA, S.NOME AS NOME_SOCIETA, "
+                   "S.RAGIONE_SOCIALE AS RAGIONESOCIALE_SOCIETA, P.SCONTO_EURO AS SCONTO_EURO, "
+                   "P.F_TIPO_SCONTO_EURO AS F_TIPO_SCONTO_EURO, P.F_SUBTOTALE AS F_SUBTOTALE "
+                   "FROM PROMOZIONE P LEFT JOIN SOCIETA S ON S.ID = P.ID_SOCIETA");
+
+    // An article of a promotion with what the till shows and charges: both sale prices (net and
+    // VAT included), the article's VAT code and the department with its own VAT code.
+    schema.AddView("ARTICOLO_PROMOZIONE_LIST",
+                   "SELECT L.ID_PROMOZIONE AS ID, P.ID_SOCIETA AS ID_SOCIETA, P.DATA_INIZIO AS DATA_INIZIO, "
+                   "P.DATA_FINE AS DATA_FINE, P.F_SUBTOTALE AS F_SUBTOTALE, L.ID_ARTICOLO AS ARTICOLO_ID, "
+                   "A.DESCRIZIONE AS ARTICOLO_DESCRIZIONE, A.PREZZO_PZ_EURO AS ARTICOLO_PREZZO_VENDITA, "
+                   "A.PREZZO_PZ_EURO_IVATO AS ARTICOLO_PREZZO_VENDITA_II, A.CODICE_EAN AS ARTICOLO_CODICE_EAN, "
+                   "A.ID_IVA AS IVA_ID, I.ALIQUOTA AS IVA_ALIQUOTA, I.CODICE_CASSA AS IVA_CODICE_CASSA, "
+                   "A.ID_REPARTO AS REPARTO_ID, R.DESCRIZIONE AS REPARTO_DESCRIZIONE, R.ID_IVA AS REPARTO_IVA_ID, "
+                   "RI.CODICE_CASSA AS REPARTO_IVA_CODICE_CASSA "
+                   "FROM ARTICOLO_PROMOZIONE L LEFT JOIN PROMOZIONE P ON P.ID = L.ID_PROMOZIONE "
+                   "LEFT JOIN ARTICOLO A ON A.ID = L.ID_ARTICOLO LEFT JOIN IVA I ON I.CODICE = A.ID_IVA "
+                   "LEFT JOIN REPARTO R ON R.ID = A.ID_REPARTO LEFT JOIN IVA RI ON RI.CODICE = R.ID_IVA");
+
+    // The promotions an article takes part in, with their validity: only promotions that exist.
+    schema.AddView("RICERCA_PROMOZIONE",
+                   "SELECT P.ID AS ID, P.DATA_INIZIO AS DATA_INIZIO, P.DATA_FINE AS DATA_FINE, "
+                   "P.ID_SOCIETA AS ID_SOCIETA, L.ID_ARTICOLO AS ID_ARTICOLO "
+                   "FROM PROMOZIONE P JOIN ARTICOLO_PROMOZIONE L ON L.ID_PROMOZIONE = P.ID");
+
+    schema.AddView("EMISSIONE_BUONO_COMPLETA",
+                   "SELECT E.ID AS ID, E.DATA_INIZIO AS DATA_INIZIO, E.DATA_FINE AS DATA_FINE, E.TESTO1 AS TESTO1, "
+                   "E.TESTO2 AS TESTO2, E.TESTO3 AS TESTO3, E.SCONTO AS SCONTO, E.IMPORTO AS IMPORTO, E.F_TIPO AS F_TIPO, "
+                   "E.F_TIPO_ARTICOLI AS F_TIPO_ARTICOLI, E.IMPORTO_SOGLIA AS IMPORTO_SOGLIA, "
+                   "E.IMPORTO_MASSIMO AS IMPORTO_MASSIMO, E.NUMERO_PUNTI AS NUMERO_PUNTI, E.ID_SOCIETA AS SOCIETA_ID, "
+                   "S.NOME AS SOCIETA_NOME, S.RAGIONE_SOCIALE AS SOCIETA_RAGIONESOCIALE "
+                   "FROM EMISSIONE_BUONO E LEFT JOIN SOCIETA S ON S.ID = E.ID_SOCIETA");
+
+    schema.AddView("TOUCH_PULSANTE_COMPLETO",
+                   "SELECT B.ID AS ID, B.DESCRIZIONE AS DESCRIZIONE, B.ICONA AS ICONA, B.COLOR_BACK AS COLOR_BACK, "
+                   "B.NUMERO AS NUMERO, B.ID_ARTICOLO AS ARTICOLO_ID, A.DESCRIZIONE AS ARTICOLO_DESCRIZIONE, "
+                   "A.DESCRIZIONE_RIDOTTA AS ARTICOLO_DESCRIZIONE_RIDOTTA, B.ID_SEZIONE AS SEZIONE_ID, "
+                   "S.DESCRIZIONE AS SEZIONE_DESCRIZIONE, S.ID_CONFIGURAZIONE AS CONFIGURAZIONE_ID, "
+                   "C.DESCRIZIONE AS CONFIGURAZIONE_DESCRIZIONE "
+                   "FROM TOUCH_PULSANTE B LEFT JOIN ARTICOLO A ON A.ID = B.ID_ARTICOLO "
+                   "LEFT JOIN TOUCH_SEZIONE S ON S.ID = B.ID_SEZIONE "
+                   "LEFT JOIN TOUCH_CONFIGURAZIONE C ON C.ID = S.ID_CONFIGURAZIONE");
+
+    schema.AddView("POSTAZIONE_COMPLETA",
+                   "SELECT P.ID AS ID, P.PRODOTTO AS PRODOTTO, P.ID_STAMPANTE_FISCALE AS STAFIS_ID, "
+                   "F.DESCRIZIONE AS STAFIS_DESCRIZIONE, P.PORTA AS PORTA, P.PARAMETRI AS PARAMETRI, "
+                   "P.STAMPANTE_RICEVUTE AS STAMPANTE_RICEVUTE, P.STAMPANTE_RICEVUTE_PARAMETRI AS STAMPANTE_RICEVUTE_PARAMETRI, "
+                   "P.CUSTOMER_DISPLAY AS CUSTOMER_DISPLAY, P.CUSTOMER_DISPLAY_PARAMETRI AS CUSTOMER_DISPLAY_PARAMETRI "
+                   "FROM POSTAZIONE P LEFT JOIN STAMPANTE_FISCALE F ON F.ID = P.ID_STAMPANTE_FISCALE");
+
+    schema.AddView("VENDITA_MISURATORE_COMPLETA",
+                   "SELECT V.ID_ARTICOLO AS ID_ARTICOLO, A.DESCRIZIONE AS DESCRIZIONE_ARTICOLO, "
+                   "A.CODICE_EAN AS CODICE_EAN, A.PEZZI_X_CONFEZIONE AS PEZZI_X_CONFEZIONE, A.UM AS UM, "
+                   "I.ALIQUOTA AS ALIQUOTA_IVA, A.ID_IVA AS ID_IVA, A.PREZZO_ACQ_PZ_EURO AS PREZZO_ACQ_PZ_EURO, "
+                   "A.ID_CATEGORIA AS ID_CATEGORIA, A.ID_FAMIGLIA AS ID_FAMIGLIA, A.ID_GRUPPO AS ID_GRUPPO, "
+                   "A.ID_REPARTO AS ID_REPARTO, V.QUANTITA AS QUANTITA, V.TOTALE_IVATO AS TOTALE_IVATO "
+                   "FROM VENDITA_MISURATORE V LEFT JOIN ARTICOLO A ON A.ID = V.ID_ARTICOLO "
+                   "LEFT JOIN IVA I ON I.CODICE = A.ID_IVA");
+
+    schema.AddView("VENDITA_REPARTO_MISURATORE_COMP",
+                   "SELECT V.ID_REPARTO AS ID_REPARTO, R.DESCRIZIONE AS DESCRIZIONE_REPARTO, V.QUANTITA AS QUANTITA, "
+                   "V.TOTALE_IVATO AS TOTALE_IVATO "
+                   "FROM VENDITA_REPARTO_MISURATORE V LEFT JOIN REPARTO R ON R.ID = V.ID_REPARTO");
+}
+
+}  // namespace
+
+void AddPromotionSchema(CDialect::Kind /*kind*/, CSchemaDefinition& schema)
+{
+    AddTables(schema);
+    AddIndexes(schema);
+    AddViews(schema);
 }
 
 }  // namespace orvel_schema

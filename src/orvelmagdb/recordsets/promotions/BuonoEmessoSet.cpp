@@ -1,0 +1,4 @@
+// CBuonoEmessoSet: columns, table and defaults come from the catalogue.
+#include "orvelmagdb/recordsets/promotions/BuonoEmessoSet.h"
+
+ORVEL_RECORDSET_IMPLEMENT(CBuonoEmessoSet)

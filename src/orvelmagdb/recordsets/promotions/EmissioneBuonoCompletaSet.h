@@ -1,0 +1,9 @@
+// CEmissioneBuonoCompletaSet: voucher campaigns with their company's names.
+#pragma once
+
+#include "afx/Export.h"
+#include "orvelmagdb/recordsets/catalogue/PromotionCatalogue.h"
+
+class ORVEL_API CEmissioneBuonoCompletaSet : public CRecordset {
+    ORVEL_RECORDSET(CEmissioneBuonoCompletaSet)
+};
