@@ -17,6 +17,8 @@
 //   0.00); a negative zero compares equal to zero, is not IsNegative() and is written without sign.
 #pragma once
 
+#include <type_traits>
+
 #include "afx/Export.h"
 #include "afx/Locale.h"
 #include "afx/String.h"
@@ -53,6 +55,12 @@ public:
     // The integer value, scale 0. Implicit, as the framework's, so `amount + 1` reads naturally.
     Decimal(long value) noexcept;  // NOLINT(google-explicit-constructor)
 
+    // No binary floating point: Decimal(0.1) would silently become 0 through long, and a double
+    // cannot hold 0.1 exactly anyway. Write Decimal("0.1", LOCALE_INVARIANT) instead.
+    template <typename F>
+        requires std::is_floating_point_v<F>
+    Decimal(F) = delete;
+
     // Copies a DECIMAL (the wReserved field is not kept). Throws DecimalException when the scale
     // is above 28 or the sign byte is neither 0 nor DECIMAL_NEG: such bytes are no number.
     Decimal(const tagDEC& dec);  // NOLINT(google-explicit-constructor)
@@ -80,6 +88,9 @@ public:
     static bool TryParse(const char* text, LCID locale, Decimal& result);
 
     Decimal& operator=(long value) noexcept;
+    template <typename F>
+        requires std::is_floating_point_v<F>
+    Decimal& operator=(F) = delete;
 
     // The value truncated toward zero (-2.7 gives -2). Throws DecimalOverflowException when the
     // truncated value lies outside long's range.

@@ -5,6 +5,7 @@
 #include <climits>
 #include <exception>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "DecimalTestHelpers.h"
@@ -289,6 +290,21 @@ TEST(DecimalArithmetic, UnaryMinusFlipsTheSignAndLongsMixIn)
     EXPECT_EQ(Exact(d), "-42");
     EXPECT_EQ(Exact(Decimal(LONG_MIN)), "-9223372036854775808");
     EXPECT_EQ(Exact(Decimal(LONG_MAX)), "9223372036854775807");
+}
+
+TEST(DecimalArithmetic, BinaryFloatingPointIsRefused)
+{
+    // 0.1 as a double is not 0.1, and through long it would be 0: neither may slip in.
+    static_assert(!std::is_constructible_v<Decimal, double>);
+    static_assert(!std::is_constructible_v<Decimal, float>);
+    static_assert(!std::is_assignable_v<Decimal&, double>);
+    static_assert(std::is_constructible_v<Decimal, int>);
+    static_assert(std::is_constructible_v<Decimal, unsigned>);
+    static_assert(std::is_constructible_v<Decimal, long>);
+    Decimal d = 7;
+    d = 8;
+    EXPECT_EQ(Exact(d + 1), "9");
+    EXPECT_TRUE(d == 8);
 }
 
 TEST(DecimalArithmetic, ThirdTimesThreeIsNotOne)
