@@ -668,7 +668,7 @@ TEST_P(PaymentViews, FormulaInstalmentsAndTillPaymentsShowTheirTypes)
     EXPECT_EQ(CountRows("PAGAMENTO_BANCO"), 0);
 }
 
-TEST_P(PaymentViews, WithdrawalKeepsItsTimeAndOneCountPerCoin)
+TEST_P(PaymentViews, WithdrawalKeepsItsTimeAndItsCoinCounts)
 {
     CPrelievoBancoSet rs(&db());
     rs.m_strFilter = "ID IS NULL";
@@ -694,13 +694,6 @@ TEST_P(PaymentViews, WithdrawalKeepsItsTimeAndOneCountPerCoin)
         coins.NUMERO = kind * 2;
         ASSERT_TRUE(coins.Update());
     }
-    // The same coin kind counted twice in one withdrawal is refused.
-    coins.AddNew();
-    coins.ID_PRELIEVO = 40;
-    coins.ID_PEZZO_MONETA = 5;
-    coins.NUMERO = 1;
-    EXPECT_THROW(coins.Update(), CDBException);
-    coins.CancelUpdate();
     coins.Close();
 
     CPrelievoBancoSet read(&db());
@@ -722,6 +715,31 @@ TEST_P(PaymentViews, WithdrawalKeepsItsTimeAndOneCountPerCoin)
     ASSERT_EQ(coins.GetRecordCount(), 2);
     EXPECT_EQ(coins.ID_PEZZO_MONETA, 5);
     EXPECT_EQ(coins.NUMERO, 10);
+    coins.Close();
+
+    // The coin rows go with their withdrawal, and the withdrawal rewrites them with one statement.
+    Exec("DELETE FROM PRELIEVO_BANCO_MONETA WHERE ID_PRELIEVO = 40");
+    EXPECT_EQ(CountRows("PRELIEVO_BANCO_MONETA"), 0);
+    EXPECT_EQ(CountRows("PRELIEVO_BANCO"), 1);
+}
+
+// A withdrawal loaded twice holds its coins twice; saving it so must not fail half-way after its
+// old counts were deleted, so the same coin kind may be written twice.
+TEST_P(PaymentViews, WithdrawalCoinsSavedTwiceAreKept)
+{
+    Exec("INSERT INTO PRELIEVO_BANCO (ID, VALORE) VALUES (41, '10.00')");
+    CPrelievoBancoMonetaSet coins(&db());
+    coins.m_strFilter = "ID_PRELIEVO IS NULL";
+    coins.Open();
+    for (int i = 0; i < 2; ++i) {
+        coins.AddNew();
+        coins.ID_PRELIEVO = 41;
+        coins.ID_PEZZO_MONETA = 5;
+        coins.NUMERO = 5;
+        ASSERT_TRUE(coins.Update());
+    }
+    coins.Close();
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM PRELIEVO_BANCO_MONETA WHERE ID_PRELIEVO = 41"), 2);
 }
 
 TEST_P(PaymentViews, CashJournalEntryShowsEverythingBehindItsReferences)

@@ -1,8 +1,9 @@
 // The promotion, voucher and point-of-sale tables and views on real databases: what is written
 // through the recordsets comes out of the views with the company, article, VAT and department
 // names the references imply (NULL where a reference is empty or points nowhere), open-ended
-// dates stay NULL, link rows are sets, and every source of the area has exactly the columns its
-// recordset binds.
+// dates stay NULL, a promotion's articles are a set while a campaign's lists keep what the
+// campaign object saves, and every source of the area has exactly the columns its recordset
+// binds.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -258,7 +259,7 @@ TEST_P(PromotionViews, SearchFindsThePromotionsOfAnArticleOnADay)
     EXPECT_EQ(rs.GetRecordCount(), 3);
 }
 
-TEST_P(PromotionViews, VoucherCampaignShowsItsCompanyAndItsLinksAreSets)
+TEST_P(PromotionViews, VoucherCampaignShowsItsCompanyAndKeepsItsListsAsSaved)
 {
     CEmissioneBuonoSet rs(&db());
     rs.m_strFilter = "ID IS NULL";
@@ -301,21 +302,23 @@ TEST_P(PromotionViews, VoucherCampaignShowsItsCompanyAndItsLinksAreSets)
     EXPECT_STREQ(view.SOCIETA_RAGIONESOCIALE, "Centro Casa srl");
     view.Close();
 
-    // The campaign's reasons are rewritten as a set: a reason twice is refused.
+    // The campaign's lists are written as the object holds them: an object loaded twice holds
+    // every id twice and saves it so without failing.
     CEmissioneBuonoCausaleSet reasons(&db());
     reasons.m_strFilter = "ID_EMISSIONE_BUONO IS NULL";
     reasons.Open();
-    for (long reason : {4L, 9L}) {
+    for (long reason : {4L, 9L, 4L}) {
         reasons.AddNew();
         reasons.ID_EMISSIONE_BUONO = 5;
         reasons.ID_CAUSALE = reason;
         ASSERT_TRUE(reasons.Update());
     }
-    reasons.AddNew();
-    reasons.ID_EMISSIONE_BUONO = 5;
-    reasons.ID_CAUSALE = 4;
-    EXPECT_THROW(reasons.Update(), CDBException);
-    reasons.CancelUpdate();
+    reasons.Close();
+    reasons.m_strFilter = "ID_EMISSIONE_BUONO = 5";
+    reasons.m_strSort = "ID_CAUSALE";
+    reasons.Open();
+    EXPECT_EQ(reasons.GetRecordCount(), 3);
+    EXPECT_EQ(reasons.ID_CAUSALE, 4);
     reasons.Close();
     for (const char* table : {"EMISSIONE_BUONO_CATEGORIA (ID_EMISSIONE_BUONO, ID_CATEGORIA)",
                               "EMISSIONE_BUONO_FAMIGLIA (ID_EMISSIONE_BUONO, ID_FAMIGLIA)",
@@ -324,11 +327,13 @@ TEST_P(PromotionViews, VoucherCampaignShowsItsCompanyAndItsLinksAreSets)
         CString sql;
         sql.Format("INSERT INTO %s VALUES (5, 'X1')", table);
         Exec(sql);
+        // A link without its id is refused.
+        sql.Format("INSERT INTO %s VALUES (5, NULL)", table);
         EXPECT_THROW(Exec(sql), CDBException);
     }
     // Deleting the campaign by its key leaves the links to the host.
     Exec("DELETE FROM EMISSIONE_BUONO WHERE ID = 5 AND ID_SOCIETA = 1");
-    EXPECT_EQ(CountRows("EMISSIONE_BUONO_CAUSALE"), 2);
+    EXPECT_EQ(CountRows("EMISSIONE_BUONO_CAUSALE"), 3);
     EXPECT_EQ(CountRows("EMISSIONE_BUONO_CATEGORIA"), 1);
     view.Open();
     EXPECT_TRUE(view.IsEOF());

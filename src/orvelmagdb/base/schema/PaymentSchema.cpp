@@ -116,10 +116,12 @@ void AddTables(CSchemaDefinition& schema)
     schema.AddTable("PRELIEVO_BANCO",
                     "ID INTEGER PRIMARY KEY, DATA TIMESTAMP, VALORE TEXT, ID_SOCIETA INTEGER, ID_POSTAZIONE TEXT, "
                     "ID_COLLABORATORE INTEGER");
-    // One count per coin or banknote kind (PEZZO_MONETA) and withdrawal.
+    // Counts of coin and banknote kinds (PEZZO_MONETA). Not a set: a withdrawal loaded twice
+    // holds its coins twice and saves them so; a key would make that save fail half-way, after
+    // its old counts were deleted.
     schema.AddTable("PRELIEVO_BANCO_MONETA",
                     "ID_PRELIEVO INTEGER NOT NULL REFERENCES PRELIEVO_BANCO (ID) ON DELETE CASCADE, "
-                    "ID_PEZZO_MONETA INTEGER NOT NULL, NUMERO INTEGER, PRIMARY KEY (ID_PRELIEVO, ID_PEZZO_MONETA)");
+                    "ID_PEZZO_MONETA INTEGER, NUMERO INTEGER");
     schema.AddTable("CARTA_CREDITO", "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT");
 
     // F_ATTIVO 1 for money in, -1 for money out; ANNO is the year the entry is counted in.
@@ -139,6 +141,7 @@ void AddIndexes(CSchemaDefinition& schema)
     schema.AddIndex("IX_EFFETTO_SOGGETTO", "EFFETTO", "ID_SOGGETTO");
     schema.AddIndex("IX_EFFETTO_SCADENZA_SCADENZA", "EFFETTO_SCADENZA", "ID_SCADENZA");
     schema.AddIndex("IX_PAGAMENTO_BANCO_DOCUMENTO", "PAGAMENTO_BANCO", "ID_DOCUMENTO");
+    schema.AddIndex("IX_PRELIEVO_BANCO_MONETA_PRELIEVO", "PRELIEVO_BANCO_MONETA", "ID_PRELIEVO");
     schema.AddIndex("IX_VOCE_GIORNALE_CASSA_DATA", "VOCE_GIORNALE_CASSA", "DATA");
     schema.AddIndex("IX_VOCE_GIORNALE_CASSA_EFFETTO", "VOCE_GIORNALE_CASSA", "ID_EFFETTO");
 }

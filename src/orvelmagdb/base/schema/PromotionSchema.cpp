@@ -3,8 +3,8 @@
 //
 // Promotions and campaigns take their ids from the id procedures; layouts, sections and buttons
 // have integer ids of the host's, workstations and fiscal printers text codes. A promotion's
-// articles and a campaign's reasons, categories, families and groups are link tables keyed by
-// both sides. They carry no foreign key to the promotion or campaign: the library deletes a
+// articles (a set, keyed by both sides) and a campaign's reasons, categories, families and groups
+// are link tables. They carry no foreign key to the promotion or campaign: the library deletes a
 // promotion or a campaign by its own row and leaves the links to the host. The only owned rows
 // are the sections of a layout and the buttons of a section, which go with their parent.
 //
@@ -34,18 +34,13 @@ void AddTables(CSchemaDefinition& schema)
                     "ID INTEGER PRIMARY KEY, DATA_INIZIO TIMESTAMP, DATA_FINE TIMESTAMP, TESTO1 TEXT, TESTO2 TEXT, "
                     "TESTO3 TEXT, SCONTO TEXT, IMPORTO TEXT, F_TIPO INTEGER, F_TIPO_ARTICOLI INTEGER, "
                     "IMPORTO_SOGLIA TEXT, IMPORTO_MASSIMO TEXT, ID_SOCIETA INTEGER, NUMERO_PUNTI INTEGER");
-    schema.AddTable("EMISSIONE_BUONO_CAUSALE",
-                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CAUSALE INTEGER NOT NULL, "
-                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_CAUSALE)");
-    schema.AddTable("EMISSIONE_BUONO_CATEGORIA",
-                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CATEGORIA TEXT NOT NULL, "
-                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_CATEGORIA)");
-    schema.AddTable("EMISSIONE_BUONO_FAMIGLIA",
-                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_FAMIGLIA TEXT NOT NULL, "
-                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_FAMIGLIA)");
-    schema.AddTable("EMISSIONE_BUONO_GRUPPO",
-                    "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_GRUPPO TEXT NOT NULL, "
-                    "PRIMARY KEY (ID_EMISSIONE_BUONO, ID_GRUPPO)");
+    // The campaign's lists as the campaign object keeps them. They are not sets: an object
+    // loaded twice holds each id twice and saves it so, which does no harm to the IN lists the
+    // ids are read into, while a key would make that save fail half-way.
+    schema.AddTable("EMISSIONE_BUONO_CAUSALE", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CAUSALE INTEGER NOT NULL");
+    schema.AddTable("EMISSIONE_BUONO_CATEGORIA", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CATEGORIA TEXT NOT NULL");
+    schema.AddTable("EMISSIONE_BUONO_FAMIGLIA", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_FAMIGLIA TEXT NOT NULL");
+    schema.AddTable("EMISSIONE_BUONO_GRUPPO", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_GRUPPO TEXT NOT NULL");
     // A voucher handed out: VALORE (an amount) or BENE (goods), and the points earned.
     schema.AddTable("BUONO_EMESSO",
                     "ID INTEGER PRIMARY KEY, DATA TIMESTAMP, ID_DOCUMENTO INTEGER, ID_EMISSIONE_BUONO INTEGER, "
@@ -83,6 +78,10 @@ void AddIndexes(CSchemaDefinition& schema)
     schema.AddIndex("IX_ARTICOLO_PROMOZIONE_ARTICOLO", "ARTICOLO_PROMOZIONE", "ID_ARTICOLO");
     schema.AddIndex("IX_PROMOZIONE_SOCIETA", "PROMOZIONE", "ID_SOCIETA, DATA_INIZIO");
     schema.AddIndex("IX_EMISSIONE_BUONO_SOCIETA", "EMISSIONE_BUONO", "ID_SOCIETA, DATA_INIZIO");
+    schema.AddIndex("IX_EMISSIONE_BUONO_CAUSALE", "EMISSIONE_BUONO_CAUSALE", "ID_EMISSIONE_BUONO");
+    schema.AddIndex("IX_EMISSIONE_BUONO_CATEGORIA", "EMISSIONE_BUONO_CATEGORIA", "ID_EMISSIONE_BUONO");
+    schema.AddIndex("IX_EMISSIONE_BUONO_FAMIGLIA", "EMISSIONE_BUONO_FAMIGLIA", "ID_EMISSIONE_BUONO");
+    schema.AddIndex("IX_EMISSIONE_BUONO_GRUPPO", "EMISSIONE_BUONO_GRUPPO", "ID_EMISSIONE_BUONO");
     schema.AddIndex("IX_BUONO_EMESSO_DOCUMENTO", "BUONO_EMESSO", "ID_DOCUMENTO");
     schema.AddIndex("IX_BUONO_EMESSO_EMISSIONE", "BUONO_EMESSO", "ID_EMISSIONE_BUONO");
     schema.AddIndex("IX_TOUCH_SEZIONE_CONFIGURAZIONE", "TOUCH_SEZIONE", "ID_CONFIGURAZIONE");
