@@ -537,6 +537,29 @@ void CRecordset::CancelUpdate()
 
 namespace {
 
+// SQLite reports no changed rows for an UPDATE or DELETE on a view, even when the view's INSTEAD
+// OF triggers changed the rows beneath it (the schema makes the line views writable that way).
+// The connection's running total of changes counts what triggers do, so on SQLite an edit or
+// delete touched a row when that total moved. Elsewhere the statement's row count is enough.
+long long sqliteTotalChanges(Connection& connection)
+{
+    if (connection.dialect.GetKind() != CDialect::sqlite)
+        return 0;
+    Statement statement(connection.dbc.get(), connection.narrow);
+    statement.ExecDirect("SELECT total_changes()");
+    long long total = 0;
+    if (statement.Fetch())
+        statement.GetInteger(1, total);
+    return total;
+}
+
+bool touchedRows(Connection& connection, Statement& statement, long long totalBefore)
+{
+    if (statement.RowCount() != 0)
+        return true;
+    return connection.dialect.GetKind() == CDialect::sqlite && sqliteTotalChanges(connection) > totalBefore;
+}
+
 // The WHERE clause that identifies the original row, with its parameters appended to params.
 CString keyClause(Connection& connection, const CString& table, const std::vector<Binding>& columns,
                   const std::vector<Value>& original, std::vector<Value>& params, CString& description)
@@ -644,9 +667,10 @@ BOOL CRecordset::Update()
     CString description;
     CString where = keyClause(connection, s.table, s.columns, original, params, description);
     CString sql = CString("UPDATE ") + table + " SET " + sets + " WHERE " + where;
+    long long changesBefore = sqliteTotalChanges(connection);
     Statement statement(connection.dbc.get(), connection.narrow);
     statement.Run(sql, params);
-    if (statement.RowCount() == 0)
+    if (!touchedRows(connection, statement, changesBefore))
         throw CDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED,
                            CString("Update of ") + s.table + " found no row with " + description +
                                ": it was deleted or changed by someone else",
@@ -669,9 +693,10 @@ void CRecordset::Delete()
     CString description;
     CString where = keyClause(connection, s.table, s.columns, s.rows[static_cast<std::size_t>(s.pos)], params, description);
     CString sql = CString("DELETE FROM ") + connection.dialect.QuoteIdentifier(s.table) + " WHERE " + where;
+    long long changesBefore = sqliteTotalChanges(connection);
     Statement statement(connection.dbc.get(), connection.narrow);
     statement.Run(sql, params);
-    if (statement.RowCount() == 0)
+    if (!touchedRows(connection, statement, changesBefore))
         throw CDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED,
                            CString("Delete from ") + s.table + " found no row with " + description +
                                ": it was deleted or changed by someone else",
