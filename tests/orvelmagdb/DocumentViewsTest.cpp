@@ -4,8 +4,10 @@
 // the delete procedures, which remove a document with everything hung on it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "afx/String.h"
 #include "odbc/DBException.h"
@@ -13,7 +15,17 @@
 #include "orvelmagdb/recordsets/documentlines/DocumentoVoceDocumentoSet.h"
 #include "orvelmagdb/recordsets/documentlines/VociDocumentoScontrinoNofiscSet.h"
 #include "orvelmagdb/recordsets/documentlines/VociDocumentoScontrinoSet.h"
+#include "orvelmagdb/recordsets/documentlines/VOCE_DOCUMENTO_RIV_COMP.h"
+#include "orvelmagdb/recordsets/documents/AziendaAgenteSet.h"
 #include "orvelmagdb/recordsets/documents/DocumentiReferenziatiSet.h"
+#include "orvelmagdb/recordsets/documents/DocumentoCausaleSet.h"
+#include "orvelmagdb/recordsets/documents/DocumentoStatoOrdineSet.h"
+#include "orvelmagdb/recordsets/documents/ListaDocumentoSet.h"
+#include "orvelmagdb/recordsets/documents/OrdineClienteCompletoSet.h"
+#include "orvelmagdb/recordsets/documents/OrdineClienteListaSet.h"
+#include "orvelmagdb/recordsets/documents/OrdineUltimoCodiceSet.h"
+#include "orvelmagdb/recordsets/documents/PiePaginaTrasportoDocumentoSet.h"
+#include "orvelmagdb/recordsets/documents/RicercaOrdineSet.h"
 #include "orvelmagdb/recordsets/documents/DocumentoSet.h"
 #include "orvelmagdb/recordsets/documents/NumeroDocumentoSet.h"
 #include "orvelmagdb/recordsets/documents/PiePaginaPagamentoDocumentoSet.h"
@@ -342,6 +354,177 @@ TEST_P(DocumentViews, ThePaymentFooterShowsTheWholeExtraDiscountAndTheBankOfTheB
     EXPECT_EQ(rs.BAN_CAB, "56789");
     EXPECT_EQ(rs.TD_ID, 3);
     EXPECT_EQ(rs.TD_DESCRIZIONE, "Rimessa diretta");
+}
+
+// The ids of the documents a view shows, in id order.
+template <class Set>
+std::vector<long> DocumentIds(CDatabase& db, long Set::*id)
+{
+    Set rs(&db);
+    rs.Open();
+    std::vector<long> ids;
+    for (; !rs.IsEOF(); rs.MoveNext())
+        ids.push_back(rs.*id);
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+TEST_P(DocumentViews, OrderViewsShowOnlyOrdersAndCustomerOrderViewsOnlyCustomerOrders)
+{
+    AddMasterRows();
+    Exec("INSERT INTO CAUSALE (ID, DESCRIZIONE, TIPO_DOCUMENTO, F_ORDINE_AL_FORNITORE) VALUES (22, 'Ordine a fornitore', 'OF', 1)");
+    AddFullHeader(100);
+    Exec("INSERT INTO DOCUMENTO (ID, NUMERO, ANNO, SERIE, ID_CAUSALE, ID_SOCIETA) VALUES (101, 30, 2024, ' ', 22, 1)");
+    Exec("INSERT INTO DOCUMENTO (ID, NUMERO, ANNO, SERIE, ID_CAUSALE, ID_SOCIETA) VALUES (102, 40, 2024, ' ', 21, 1)");
+    Exec("INSERT INTO DOCUMENTO (ID, NUMERO, ANNO, SERIE, ID_CAUSALE, ID_SOCIETA) VALUES (103, 7, 2024, 'A', 20, 1)");
+    Exec("INSERT INTO DOCUMENTO (ID, NUMERO, ANNO, SERIE, ID_CAUSALE, ID_SOCIETA) VALUES (104, 99, 2023, 'A', 20, 1)");
+
+    EXPECT_EQ(DocumentIds(db(), &CListaDocumentoSet::ID_DOCUMENTO), (std::vector<long>{100, 101, 102, 103, 104}));
+    EXPECT_EQ(DocumentIds(db(), &CRicercaOrdineSet::ID_DOCUMENTO), (std::vector<long>{100, 101, 103, 104}));
+    EXPECT_EQ(DocumentIds(db(), &COrdineClienteCompletoSet::ID), (std::vector<long>{100, 103, 104}));
+    EXPECT_EQ(DocumentIds(db(), &COrdineClienteListaSet::ID), (std::vector<long>{100, 103, 104}));
+    {
+        COrdineClienteCompletoSet rs(&db());
+        rs.m_strFilter = "ID = 100";
+        rs.Open();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.DATA.day, 15);
+        EXPECT_EQ(rs.ID_AGENTE, 5);
+        EXPECT_EQ(rs.CLI_ID, 900);
+        EXPECT_EQ(rs.CLI_RAGIONE_SOCIALE, "Cliente SpA");
+        EXPECT_EQ(rs.SPE_INDIRIZZO1, "Via Verdi 3");
+        EXPECT_EQ(rs.STATO_ORDINE_DESCRIZIONE, "Confermato");
+        EXPECT_EQ(rs.STATO_ORDINE_ICONA, 7);
+        EXPECT_EQ(rs.NOTE, "nota");
+        EXPECT_EQ(rs.BANCA_ID, 4);
+        EXPECT_EQ(rs.BANCA_DESCRIZIONE, "Banca Uno");
+        EXPECT_EQ(rs.BANCA_ABI, "01234");
+        EXPECT_EQ(rs.BANCA_CAB, "56789");
+        EXPECT_TRUE(rs.IsFieldNull(&rs.TRASPORTO_DESCRIZIONE));
+    }
+    {
+        CRicercaOrdineSet rs(&db());
+        rs.m_strFilter = "ID_DOCUMENTO = 101";
+        rs.Open();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.DESC_CAUSALE, "Ordine a fornitore");
+        EXPECT_TRUE(rs.IsFieldNull(&rs.STATO_ORDINE_DESCRIZIONE));
+    }
+    {
+        // The highest customer order number per year and company.
+        COrdineUltimoCodiceSet rs(&db());
+        rs.m_strSort = "ANNO";
+        rs.Open();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.ANNO, 2023);
+        EXPECT_EQ(rs.ULTIMO_CODICE_ORDINE, 99);
+        rs.MoveNext();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.ANNO, 2024);
+        EXPECT_EQ(rs.ULTIMO_CODICE_ORDINE, 12);
+        EXPECT_EQ(rs.CODICE_SOCIETA, 1);
+        rs.MoveNext();
+        EXPECT_TRUE(rs.IsEOF());
+    }
+}
+
+TEST_P(DocumentViews, HeaderViewsWithReasonFlagsOrderStateAndTransport)
+{
+    AddMasterRows();
+    Exec("INSERT INTO PORTO (ID, DESCRIZIONE) VALUES (1, 'Franco')");
+    Exec("INSERT INTO VETTORE (ID, RAGIONE_SOCIALE) VALUES (2, 'Trasporti Veloci')");
+    Exec("INSERT INTO CAUSALE_TRASPORTO (ID, DESCRIZIONE) VALUES (3, 'Vendita')");
+    Exec("INSERT INTO TRASPORTO (ID, DESCRIZIONE) VALUES (4, 'Vettore')");
+    Exec("INSERT INTO ASPETTO_BENI (ID, DESCRIZIONE) VALUES (5, 'Scatole')");
+    AddFullHeader(100);
+    Exec("UPDATE DOCUMENTO SET ID_PORTO = 1, ID_VETTORE = 2, ID_CAUSALE_TRASPORTO = 3, ID_TRASPORTO = 4, "
+         "ID_ASPETTO_BENI = 5, DATA_ORA_INIZIO_TRASPORTO = '2024-03-16 10:15:00', SPESE_TRASPORTO = '7.50' "
+         "WHERE ID = 100");
+    AddFullHeader(101);
+    Exec("UPDATE DOCUMENTO SET ID_PORTO = 9, ID_CAUSALE = 21, ID_STATO_ORDINE = 8 WHERE ID = 101");
+    {
+        CPiePaginaTrasportoDocumentoSet rs(&db());
+        rs.m_strSort = "D_ID";
+        rs.Open();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.PORTO_DESCRIZIONE, "Franco");
+        EXPECT_EQ(rs.VETTORE_COGNOME, "Trasporti Veloci");
+        EXPECT_TRUE(rs.IsFieldNull(&rs.VETTORE_NOME));
+        EXPECT_EQ(rs.TRASPORTO_CAUSALE_DESCRIZIONE, "Vendita");
+        EXPECT_EQ(rs.TRASPORTO_DESCRIZIONE, "Vettore");
+        EXPECT_EQ(rs.ASPETTOBENI_DESCRIZIONE, "Scatole");
+        EXPECT_EQ(rs.D_SPESE_TRASPORTO, "7.50");
+        EXPECT_EQ(rs.D_DATA_INIZIO_TRASPORTO.hour, 10);
+        rs.MoveNext();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.PORTO_ID, 9);
+        EXPECT_TRUE(rs.IsFieldNull(&rs.PORTO_DESCRIZIONE));
+        EXPECT_TRUE(rs.IsFieldNull(&rs.VETTORE_ID));
+    }
+    {
+        CDocumentoCausaleSet rs(&db());
+        rs.m_strFilter = "D_ID = 100";
+        rs.Open();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.C_F_CLIENTE, 1);
+        EXPECT_EQ(rs.C_F_VALUTAZIONE, 1);
+        EXPECT_EQ(rs.D_CLI_FAT_ID, 900);
+        EXPECT_EQ(rs.D_DATA_ORA_INIZIO_TRASPORTO.GetHour(), 10);
+        EXPECT_EQ(rs.D_DATA_ORA_INIZIO_TRASPORTO.GetMinute(), 15);
+    }
+    {
+        CDocumentoStatoOrdineSet rs(&db());
+        rs.m_strSort = "D_ID";
+        rs.Open();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.SO_ID, 2);
+        EXPECT_EQ(rs.SO_O_INVIO, 1);
+        EXPECT_EQ(rs.SO_O_APERTO_CHIUSO, 1);
+        EXPECT_EQ(rs.D_SPESE, "7.50");
+        EXPECT_TRUE(rs.IsFieldNull(&rs.D_CODICE_INTERNO));
+        rs.MoveNext();
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.SO_ID, 8);
+        EXPECT_TRUE(rs.IsFieldNull(&rs.SO_O_INVIO));
+    }
+}
+
+TEST_P(DocumentViews, PartnersFollowedByAnAgent)
+{
+    AddMasterRows();
+    Exec("INSERT INTO AZIENDA (ID, RAGIONESOCIALE, PARTITAIVA, DATAINSERIMENTO, ID_AGENTE, F_TIPO_RAPPORTO, F_TIPO) "
+         "VALUES (900, 'Cliente SpA', 'IT900', '2023-06-01 12:00:00', 5, 1, 'SPA')");
+    Exec("INSERT INTO AZIENDA (ID, RAGIONESOCIALE) VALUES (901, 'Senza agente')");
+    CAziendaAgenteSet rs(&db());
+    rs.Open();
+    ASSERT_FALSE(rs.IsEOF());
+    EXPECT_EQ(rs.AGENTE_ID, 5);
+    EXPECT_EQ(rs.AGENTE_COGNOME, "Rossi");
+    EXPECT_EQ(rs.AGENTE_NOME, "Mario");
+    EXPECT_EQ(rs.ID, 900);
+    EXPECT_EQ(rs.RAGIONESOCIALE, "Cliente SpA");
+    EXPECT_EQ(rs.DATAINSERIMENTO.GetYear(), 2023);
+    EXPECT_EQ(rs.DATAINSERIMENTO.GetMonth(), 6);
+    EXPECT_EQ(rs.F_TIPO, "SPA");
+    rs.MoveNext();
+    EXPECT_TRUE(rs.IsEOF());
+}
+
+TEST_P(DocumentViews, RevaluationRowsNameTheDocumentOfTheirLine)
+{
+    Exec("INSERT INTO DOCUMENTO (ID, NUMERO, ANNO) VALUES (1, 1, 2024)");
+    Exec("INSERT INTO VOCI_DOCUMENTO (ID_DOCUMENTO, TIPO) VALUES (1, 'A')");
+    Exec("INSERT INTO VOCE_DOCUMENTO_RIVALUTAZIONE (ID_VOCE_DOCUMENTO, PREZZO_USD, VOLUME) "
+         "SELECT ID, '12.40', '0.25' FROM VOCI_DOCUMENTO");
+    CVOCE_DOCUMENTO_RIV_COMP rs(&db());
+    rs.m_strFilter = "ID_DOCUMENTO = 1";
+    rs.Open();
+    ASSERT_FALSE(rs.IsEOF());
+    EXPECT_GT(rs.ID_VOCE_DOCUMENTO, 0);
+    EXPECT_EQ(rs.PREZZO_USD, "12.40");
+    EXPECT_EQ(rs.VOLUME, "0.25");
+    rs.MoveNext();
+    EXPECT_TRUE(rs.IsEOF());
 }
 
 // ---- Line amounts ----

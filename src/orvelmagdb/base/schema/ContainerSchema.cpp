@@ -78,7 +78,8 @@ void AddViews(CDialect::Kind kind, CSchemaDefinition& schema)
                    CString("SELECT D.ID AS ID_DOCUMENTO, D.DATA_MOVIMENTO AS DATA_MOVIMENTO, D.NUMERO AS NUMERO, "
                            "D.ANNO AS ANNO, D.ID_CAUSALE_VUOTO AS ID_CAUSALE, C.DESCRIZIONE AS DESC_CAUSALE, "
                            "D.ID_SOCIETA AS ID_SOCIETA, S.RAGIONE_SOCIALE AS SOC_RAGIONESOCIALE, "
-                           "SS.VIA AS SEDE_SOCIETA, D.ID_FORNITORE AS FORN_ID, FO.RAGIONESOCIALE AS FOR_RAGIONESOCIALE, "
+                           "SS.VIA AS SEDE_SOCIETA, D.ID_FORNITORE AS FORN_ID, "
+                           "FO.RAGIONESOCIALE AS FOR_RAGIONESOCIALE, "
                            "D.ID_CLIENTE AS CLI_FAT_ID, CL.RAGIONESOCIALE AS CLI_FAT_RAGIONESOCIALE, "
                            "D.ID_DEPOSITO AS ID_DEPOSITO, DEP.VIA AS VIA_DEPOSITO, S.NOME AS SOC_NOME") +
                        kContainerJoins);
@@ -108,8 +109,8 @@ void AddViews(CDialect::Kind kind, CSchemaDefinition& schema)
                    "VU.PREZZO_PZ_EURO AS PREZZO_PZ_EURO, VU.PREZZO_ACQ_PZ_EURO AS PREZZO_ACQ_PZ_EURO, "
                    "VU.ALIQUOTA_IVA AS ALIQUOTA_IVA, L.ID AS ID_VOCI_DOCUMENTO_VUOTO, "
                    "L.ID_DOCUMENTO_VUOTO AS ID_DOCUMENTO_VUOTO, L.PREZZO AS PREZZO, L.QUANTITA AS QUANTITA, " +
-                       CentsText(kind, taxable.GetString()) + " AS TOTALE_IMPONIBILE, " + CentsText(kind, vat.GetString()) +
-                       " AS TOTALE_IVA, " + CentsText(kind, total.GetString()) +
+                       CentsText(kind, taxable.GetString()) + " AS TOTALE_IMPONIBILE, " +
+                       CentsText(kind, vat.GetString()) + " AS TOTALE_IVA, " + CentsText(kind, total.GetString()) +
                        " AS TOTALE FROM VOCI_DOCUMENTO_VUOTO L LEFT JOIN VUOTO VU ON VU.ID = L.ID_VUOTO");
 }
 

@@ -262,7 +262,8 @@ void AddViews(CDialect::Kind kind, CSchemaDefinition& schema)
     // Revaluation rows with the document of their line.
     schema.AddView("VOCE_DOCUMENTO_RIV_COMP",
                    "SELECT V.ID_DOCUMENTO AS ID_DOCUMENTO, R.ID_VOCE_DOCUMENTO AS ID_VOCE_DOCUMENTO, "
-                   "R.PREZZO_USD AS PREZZO_USD, R.PREZZO_EURO AS PREZZO_EURO, R.PERCENTUALE_DAZIO AS PERCENTUALE_DAZIO, "
+                   "R.PREZZO_USD AS PREZZO_USD, R.PREZZO_EURO AS PREZZO_EURO, "
+                   "R.PERCENTUALE_DAZIO AS PERCENTUALE_DAZIO, "
                    "R.COSTO_DAZIO AS COSTO_DAZIO, R.VOLUME AS VOLUME, R.COSTO_TRASPORTO AS COSTO_TRASPORTO, "
                    "R.PREZZO_COMPLETO AS PREZZO_COMPLETO, R.LUNGHEZZA_CM AS LUNGHEZZA_CM, "
                    "R.LARGHEZZA_CM AS LARGHEZZA_CM, R.ALTEZZA_CM AS ALTEZZA_CM "
@@ -321,7 +322,8 @@ void AddDeleteProcedures(CDialect::Kind kind, CSchemaDefinition& schema)
         CString table = CString(name) + "_CALL";
         schema.AddTable(table, "ARG1 INTEGER, RESULT INTEGER");
         sql.Format("CREATE TRIGGER %s_RUN AFTER INSERT ON %s BEGIN "
-                   "UPDATE %s SET RESULT = (SELECT COUNT(*) FROM DOCUMENTO WHERE ID = NEW.ARG1) WHERE rowid = NEW.rowid; "
+                   "UPDATE %s SET RESULT = (SELECT COUNT(*) FROM DOCUMENTO WHERE ID = NEW.ARG1) "
+                   "WHERE rowid = NEW.rowid; "
                    "%s"
                    "DELETE FROM %s WHERE rowid < NEW.rowid; END",
                    name, table.GetString(), table.GetString(), DeleteStatements("NEW.ARG1").GetString(),
