@@ -47,5 +47,6 @@ int ReportedErrors();
 int RunConfig(const std::vector<std::string>& words, std::ostream& out);
 int RunInit(const std::vector<std::string>& words, std::ostream& out);
 int RunVat(const std::vector<std::string>& words, std::ostream& out);
+int RunSchema(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -21,6 +21,10 @@ const std::map<std::string, Command>& Commands()
     static const std::map<std::string, Command> commands = {
         {"config", {orvelmag::RunConfig, "config [--file F]               print the effective configuration"}},
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
+        {"schema", {orvelmag::RunSchema,
+                    "schema check [--connect S]      list what a database lacks for the library\n"
+                    "  orvelmag schema sql [--dialect sqlite|postgresql]\n"
+                    "                                  print the statements that init runs"}},
         {"vat", {orvelmag::RunVat,
                  "vat list|show CODE|add CODE RATE DESCRIPTION [--till N] [--note T]|delete CODE\n"
                  "                                  VAT codes (all take --connect S and --file F)"}},

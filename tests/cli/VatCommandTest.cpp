@@ -94,3 +94,21 @@ TEST_F(VatCommand, MissingDatabaseServerIsAClearError)
     EXPECT_EQ(r.exitCode, 1) << r.output;
     EXPECT_NE(r.output.find("orvelmag vat:"), std::string::npos) << r.output;
 }
+
+TEST_F(VatCommand, SchemaCheckAndSqlListing)
+{
+    CommandResult before = Run("schema check");
+    EXPECT_EQ(before.exitCode, 1) << before.output;
+    EXPECT_NE(before.output.find("problems"), std::string::npos) << before.output;
+    ASSERT_EQ(Run("init").exitCode, 0);
+    CommandResult after = Run("schema check");
+    EXPECT_EQ(after.exitCode, 0) << after.output;
+    EXPECT_NE(after.output.find("everything the library needs"), std::string::npos) << after.output;
+
+    CommandResult pg = Run("schema sql --dialect postgresql");
+    EXPECT_EQ(pg.exitCode, 0);
+    EXPECT_NE(pg.output.find("CREATE FUNCTION GET_ID_DOCUMENTO()"), std::string::npos);
+    CommandResult lite = Run("schema sql");
+    EXPECT_NE(lite.output.find("CREATE TRIGGER GET_ID_DOCUMENTO_RUN"), std::string::npos);
+    EXPECT_EQ(Run("schema sql --dialect oracle").exitCode, 2);
+}

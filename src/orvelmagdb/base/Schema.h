@@ -44,4 +44,11 @@ public:
     // Creates the whole schema in one transaction. A database that already has it is refused
     // with a CSchemaException; a database error rolls everything back and passes as CDBException.
     static void Create(CDatabase& db);
+
+    // Compares a database with what the library needs and lists what is missing or different,
+    // one line a problem ("table IVA: column NOTE missing", "CIvaSet [IVA]: <driver message>"):
+    // every base table with its columns, every id procedure, and every recordset class of the
+    // library, opened on the database as the library opens it. Reads only; an empty list means
+    // the library can work on this database.
+    static std::vector<CString> Check(CDatabase& db);
 };
