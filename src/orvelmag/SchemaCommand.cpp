@@ -1,0 +1,44 @@
+// "orvelmag schema check [--connect S]": compares a database with what the library needs and lists
+// what is missing or different; "orvelmag schema sql [--dialect sqlite|postgresql]" prints the
+// statements that "init" runs, for a database administrator who creates the schema by hand.
+#include <ostream>
+
+#include "Cli.h"
+#include "odbc/Database.h"
+#include "orvelmagdb/base/Schema.h"
+
+namespace orvelmag {
+
+int RunSchema(const std::vector<std::string>& words, std::ostream& out)
+{
+    Arguments args(words, {"connect", "dialect"});
+    const auto& positional = args.Positional();
+    if (positional.size() == 1 && positional[0] == "sql") {
+        std::string dialect = args.Option("dialect").value_or("sqlite");
+        CDialect::Kind kind;
+        if (dialect == "sqlite")
+            kind = CDialect::sqlite;
+        else if (dialect == "postgresql")
+            kind = CDialect::postgresql;
+        else
+            throw UsageError{"--dialect takes sqlite or postgresql"};
+        for (const CString& sql : CSchema::CreationStatements(kind))
+            out << sql.GetString() << ";\n";
+        return 0;
+    }
+    if (positional.size() != 1 || positional[0] != "check")
+        throw UsageError{"schema check [--connect S] | schema sql [--dialect sqlite|postgresql]"};
+    CDatabase db;
+    db.OpenEx(ConnectionString(args).c_str());
+    std::vector<CString> problems = CSchema::Check(db);
+    for (const CString& p : problems)
+        out << p.GetString() << "\n";
+    if (problems.empty()) {
+        out << "the database has everything the library needs\n";
+        return 0;
+    }
+    out << problems.size() << (problems.size() == 1 ? " problem\n" : " problems\n");
+    return 1;
+}
+
+}  // namespace orvelmag
