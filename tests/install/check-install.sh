@@ -23,8 +23,8 @@ echo "cmake host: $out"
 
 # Host built with pkg-config.
 pcdir=$(find "$prefix" -name orvelmagdb.pc -printf '%h\n' | head -n 1)
-cflags=$(PKG_CONFIG_PATH="$pcdir" pkg-config --cflags orvelmagdb)
-libs=$(PKG_CONFIG_PATH="$pcdir" pkg-config --libs orvelmagdb)
+cflags=$(PKG_CONFIG_PATH="$pcdir" pkg-config --define-variable=prefix="$prefix" --cflags orvelmagdb)
+libs=$(PKG_CONFIG_PATH="$pcdir" pkg-config --define-variable=prefix="$prefix" --libs orvelmagdb)
 # shellcheck disable=SC2086
 "$cxx" $flags $cflags "$consumer/main.cpp" -o "$work/pc-host" $libs
 out=$(LD_LIBRARY_PATH="$prefix/lib:${LD_LIBRARY_PATH:-}" "$work/pc-host")
