@@ -99,8 +99,8 @@ public:
     friend bool operator>=(const CString& a, const CString& b) { return a.m_s >= b.m_s; }
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
-    friend CString operator+(const CString& a, const char* b);
-    friend CString operator+(const char* a, const CString& b);
+    friend ORVEL_API CString operator+(const CString& a, const char* b);
+    friend ORVEL_API CString operator+(const char* a, const CString& b);
     friend CString operator+(const CString& a, char b) { return CString(a.m_s + b); }
     friend CString operator+(char a, const CString& b) { return CString(a + b.m_s); }
 
