@@ -131,7 +131,9 @@ void CheckProcedures(CDatabase& db, std::vector<CString>& problems)
     for (const char* table : CSchema::GeneratedIdTables()) {
         // Asking the catalogue rather than calling: a call would use up an id.
         if (db.GetDialect().GetKind() == CDialect::postgresql)
-            sql.Format("SELECT 1 FROM pg_proc WHERE proname = lower('GET_ID_%s')", table);
+            // Resolved through the search path, as a call would be: another schema's
+            // function of the same name does not count.
+            sql.Format("SELECT 1 WHERE to_regprocedure(lower('GET_ID_%s()')) IS NOT NULL", table);
         else
             sql.Format("SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND name = 'GET_ID_%s_RUN'", table);
         try {
