@@ -1070,17 +1070,13 @@ Decimal& Decimal::MakeAbsolute() noexcept
     return *this;
 }
 
-CString Decimal::ToString2(LCID locale, bool dropTrailingZeros) const
-{
-    char buf[64];
-    char* end = buf + sizeof buf;
-    const char* text = writeInvariant(m_dec, dropTrailingZeros, end);
-    if (IsInvariantLocale(locale))
-        return CString(std::string_view(text, static_cast<std::size_t>(end - text)));
+namespace {
 
-    // The display form: the invariant text with the locale's decimal point and grouping.
+// The display form: the invariant text with the locale's decimal point and grouping. Kept out of
+// line so that the invariant path, the one every save takes, stays a small function.
+[[gnu::noinline]] CString displayForm(std::string_view invariantText)
+{
     NumericFormat f = currentNumericFormat();
-    std::string_view invariantText(text, static_cast<std::size_t>(end - text));
     std::string out;
     if (invariantText.front() == '-') {
         out += '-';
@@ -1112,6 +1108,19 @@ CString Decimal::ToString2(LCID locale, bool dropTrailingZeros) const
         out.append(invariantText.substr(point + 1));
     }
     return CString(std::move(out));
+}
+
+}  // namespace
+
+CString Decimal::ToString2(LCID locale, bool dropTrailingZeros) const
+{
+    char buf[64];
+    char* end = buf + sizeof buf;
+    const char* text = writeInvariant(m_dec, dropTrailingZeros, end);
+    std::string_view invariantText(text, static_cast<std::size_t>(end - text));
+    if (IsInvariantLocale(locale))
+        return CString(invariantText);
+    return displayForm(invariantText);
 }
 
 // The free operators repeat the compound ones rather than call them, so that the library's
