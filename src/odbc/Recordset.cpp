@@ -509,7 +509,14 @@ void CRecordset::AddNew()
     RecordsetState& s = *m_state;
     s.mode = RecordsetState::adding;
     for (std::size_t i = 0; i < s.columns.size(); ++i) {
-        setMemberNull(s.columns[i]);
+        const Binding& b = s.columns[i];
+        setMemberNull(b);
+        // Numbers get the framework's pseudo-null marks: a number the caller leaves alone is
+        // inserted as NULL, one it sets (even to 0) is inserted as set.
+        if (b.info.kind == CFieldInfo::longValue)
+            *static_cast<long*>(b.address) = AFX_RFX_LONG_PSEUDO_NULL;
+        else if (b.info.kind == CFieldInfo::intValue)
+            *static_cast<int*>(b.address) = AFX_RFX_INT_PSEUDO_NULL;
         s.null[i] = true;
         s.explicitNull[i] = -1;
     }
@@ -596,6 +603,29 @@ CString keyClause(Connection& connection, const CString& table, const std::vecto
 
 }  // namespace
 
+namespace {
+
+// A field the caller did not mark is written as NULL when it holds what stands for nothing: an
+// empty text; after AddNew a number still at its pseudo-null mark; under Edit a number that was
+// NULL when read and still holds the 0 that NULL reads as.
+bool isUnsetForWriting(const Binding& b, const Value& v, bool adding, bool wasNull)
+{
+    switch (b.info.kind) {
+    case CFieldInfo::text: return v.textValue.empty();
+    case CFieldInfo::longValue: {
+        long value = *static_cast<const long*>(b.address);
+        return adding ? value == AFX_RFX_LONG_PSEUDO_NULL : wasNull && value == 0;
+    }
+    case CFieldInfo::intValue: {
+        int value = *static_cast<const int*>(b.address);
+        return adding ? value == AFX_RFX_INT_PSEUDO_NULL : wasNull && value == 0;
+    }
+    default: return false;
+    }
+}
+
+}  // namespace
+
 BOOL CRecordset::Update()
 {
     requireOpen("Update");
@@ -610,7 +640,7 @@ BOOL CRecordset::Update()
     for (std::size_t i = 0; i < s.columns.size(); ++i) {
         const Binding& b = s.columns[i];
         Value v = memberValue(b);
-        if (s.explicitNull[i] == 1 || (s.explicitNull[i] == -1 && b.info.kind == CFieldInfo::text && v.textValue.empty())) {
+        if (s.explicitNull[i] == 1 || (s.explicitNull[i] == -1 && isUnsetForWriting(b, v, s.mode == RecordsetState::adding, s.null[i]))) {
             v.null = true;
             v.textValue.clear();
         }

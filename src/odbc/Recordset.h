@@ -35,6 +35,10 @@
 #include "odbc/FieldInfo.h"
 
 #define AFX_DB_USE_DEFAULT_TYPE (0xFFFFFFFF)
+// What AddNew puts into bound numbers: a value a caller is unlikely to write, which tells Update
+// that the field was left alone and goes in as NULL.
+#define AFX_RFX_INT_PSEUDO_NULL (0x7EE4)
+#define AFX_RFX_LONG_PSEUDO_NULL (0x4a4d4120L)
 
 namespace orvel::odbc::detail {
 struct RecordsetState;
@@ -90,8 +94,11 @@ public:
     BOOL CanUpdate() const;
     BOOL CanAppend() const;
     BOOL CanTransact() const;
-    // AddNew empties every bound member (texts empty, numbers 0, dates null) and marks it NULL;
-    // Edit keeps the current values. Update writes and returns TRUE; after an AddNew the current
+    // AddNew empties every bound member (texts empty, numbers at their pseudo-null marks
+    // AFX_RFX_LONG_PSEUDO_NULL / AFX_RFX_INT_PSEUDO_NULL, dates null) and marks it NULL: a member
+    // the caller does not set is inserted as NULL, an empty text too. Edit keeps the current values;
+    // a number read as NULL that still holds 0 is written back as NULL (SetFieldNull(&field, FALSE)
+    // makes it a real 0). Update writes and returns TRUE; after an AddNew the current
     // row and its values come back (the new row is seen after Requery). When Update throws, the
     // AddNew or Edit stays pending with the members as they were set, so that the caller can
     // correct and retry, or CancelUpdate.

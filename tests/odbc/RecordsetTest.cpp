@@ -405,6 +405,52 @@ TEST_P(Recordset, EmptyTextIsStoredAsNullUnlessAskedOtherwise)
     EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'E2' AND QUANTITA IS NULL AND FLAG IS NULL"), 1);
 }
 
+TEST_P(Recordset, NumbersLeftAloneAfterAddNewAreInsertedAsNull)
+{
+    CArticoloTestSet rs(&db());
+    rs.m_strFilter = "CODICE IS NULL";
+    rs.Open();
+
+    rs.AddNew();
+    EXPECT_EQ(rs.m_QUANTITA, AFX_RFX_LONG_PSEUDO_NULL);
+    EXPECT_EQ(rs.m_FLAG, AFX_RFX_INT_PSEUDO_NULL);
+    rs.m_CODICE = "N1";  // numbers not touched
+    rs.Update();
+
+    rs.AddNew();
+    rs.m_CODICE = "N2";
+    rs.m_QUANTITA = 0;  // set, even to zero: written
+    rs.m_FLAG = 0;
+    rs.Update();
+
+    rs.AddNew();
+    rs.m_CODICE = "N3";
+    rs.m_QUANTITA = -7;
+    rs.Update();
+
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'N1' AND QUANTITA IS NULL AND FLAG IS NULL"), 1);
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'N2' AND QUANTITA = 0 AND FLAG = 0"), 1);
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'N3' AND QUANTITA = -7 AND FLAG IS NULL"), 1);
+
+    // Edit writes back what was read: zeros stay zeros, NULLs (read as 0) stay NULL unless the
+    // caller gives a value.
+    CArticoloTestSet edit(&db());
+    edit.m_strSort = "CODICE";
+    edit.Open();
+    for (; !edit.IsEOF(); edit.MoveNext()) {
+        edit.Edit();
+        edit.m_DESCRIZIONE = "touched";
+        if (edit.m_CODICE == "N3")
+            edit.m_FLAG = 0;
+        edit.Update();
+    }
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'N1' AND QUANTITA IS NULL AND FLAG IS NULL"), 1);
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'N2' AND QUANTITA = 0 AND FLAG = 0"), 1);
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE CODICE = 'N3' AND QUANTITA = -7 AND FLAG IS NULL"), 1)
+        << "a NULL number left at 0 stays NULL: setting 0 over a NULL needs SetFieldNull(&field, FALSE)";
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE DESCRIZIONE = 'touched'"), 3);
+}
+
 TEST_P(Recordset, ClosingTheDatabaseUnderAnOpenRecordsetIsSafe)
 {
     auto other = OpenAnother();
