@@ -185,6 +185,10 @@ bool CDialect::IsPlainIdentifier(const CString& text)
 CString CDialect::QuoteIdentifier(const CString& name) const
 {
     std::string n = CatalogName(name).str();
+    // SQLite takes a double-quoted name that matches no column for a text literal, so a misspelt
+    // or missing column would read as text instead of failing; in brackets it is always a name.
+    if (m_kind == sqlite && n.find(']') == std::string::npos)
+        return CString("[" + n + "]");
     std::string out = "\"";
     for (char c : n) {
         if (c == '"')

@@ -20,9 +20,10 @@ TEST(Dialect, ChosenFromTheDbmsName)
 
 TEST(Dialect, BracketedNamesBecomeQuotedIdentifiers)
 {
+    // SQLite keeps the brackets (there a double-quoted unknown name would read as a literal);
+    // PostgreSQL gets double-quoted lower-case names.
     const char* sql = "SELECT [CODICE], [Descrizione] FROM [ARTICOLO] WHERE [ARTICOLO].[CODICE] = '1'";
-    EXPECT_STREQ(sqlite.Rewrite(sql),
-                 "SELECT \"CODICE\", \"Descrizione\" FROM \"ARTICOLO\" WHERE \"ARTICOLO\".\"CODICE\" = '1'");
+    EXPECT_STREQ(sqlite.Rewrite(sql), sql);
     EXPECT_STREQ(postgres.Rewrite(sql),
                  "SELECT \"codice\", \"descrizione\" FROM \"articolo\" WHERE \"articolo\".\"codice\" = '1'");
 }
@@ -42,7 +43,7 @@ TEST(Dialect, LiteralsAndQuotedNamesAreLeftAlone)
 TEST(Dialect, StrlenBecomesLengthOnlyAsAFunctionOutsideLiterals)
 {
     EXPECT_STREQ(sqlite.Rewrite("SELECT * FROM [T] WHERE STRLEN([CODICE]) = 6"),
-                 "SELECT * FROM \"T\" WHERE LENGTH(\"CODICE\") = 6");
+                 "SELECT * FROM [T] WHERE LENGTH([CODICE]) = 6");
     EXPECT_STREQ(postgres.Rewrite("WHERE strlen (CODICE) > 0"), "WHERE LENGTH(CODICE) > 0");
     // Part of another name, a column called STRLEN, or inside a literal: unchanged.
     EXPECT_STREQ(postgres.Rewrite("SELECT MYSTRLEN(a), STRLEN_X(b), STRLEN FROM T WHERE c = 'STRLEN(d)'"),
@@ -104,7 +105,9 @@ TEST(Dialect, NamesAndNullSafeEquality)
     EXPECT_FALSE(CDialect::IsPlainIdentifier("A B"));
     EXPECT_TRUE(CDialect::SameColumnName("[ID_Articolo]", "id_articolo"));
     EXPECT_FALSE(CDialect::SameColumnName("ID", "IDX"));
-    EXPECT_STREQ(sqlite.QuoteIdentifier("we\"ird"), "\"we\"\"ird\"");
+    EXPECT_STREQ(sqlite.QuoteIdentifier("we\"ird"), "[we\"ird]");
+    EXPECT_STREQ(sqlite.QuoteIdentifier("we]ird"), "\"we]ird\"");  // no escape inside brackets
+    EXPECT_STREQ(postgres.QuoteIdentifier("we\"ird"), "\"we\"\"ird\"");
     EXPECT_STREQ(sqlite.NullSafeEqualsParam(), " IS ?");
     EXPECT_STREQ(postgres.NullSafeEqualsParam(), " IS NOT DISTINCT FROM ?");
     EXPECT_STREQ(postgres.MatchParam("\"c\"", false, false), "\"c\" = ?");

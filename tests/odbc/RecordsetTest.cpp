@@ -164,7 +164,7 @@ TEST_P(Recordset, OpensWithFilterAndSortAndRequeriesWithNewOnes)
     EXPECT_TRUE(rs.IsEOF());
     // The statement built from the bound columns, in the connection's dialect.
     EXPECT_NE(rs.GetSQL().Find(IsPostgreSQL() ? "FROM \"articolo\" WHERE QUANTITA > 1 ORDER BY \"codice\" DESC"
-                                              : "FROM \"ARTICOLO\" WHERE QUANTITA > 1 ORDER BY \"CODICE\" DESC"),
+                                              : "FROM [ARTICOLO] WHERE QUANTITA > 1 ORDER BY [CODICE] DESC"),
               -1)
         << rs.GetSQL().GetString();
 
