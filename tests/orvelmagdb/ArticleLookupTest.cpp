@@ -1,0 +1,285 @@
+// How a typed or scanned key reaches one article (own code, type-0 alternative code, EAN,
+// barcode-like alternative code), the proposal of new article codes, and the picture lookup, on
+// real databases.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "odbc/DBException.h"
+#include "orvelmagdb/ConfigGuard.h"
+#include "orvelmagdb/MessageRecorder.h"
+#include "orvelmagdb/base/Schema.h"
+#include "orvelmagdb/domain/articles/DomainArticolo.h"
+#include "support/DatabaseTest.h"
+
+using orvel::test::ConfigGuard;
+using orvel::test::MessageRecorder;
+
+namespace {
+
+void SetPrecisions(ConfigGuard& config)
+{
+    config.Set("precisione/prezzi", "2");
+    config.Set("precisione/iva", "2");
+    config.Set("precisione/sconti", "2");
+    config.Set("precisione/totali", "2");
+    config.Set("default/articolo/moltiplicatorelistino", "1");
+    config.Set("default/documento/unitamisura", "PZ");
+    config.Set("default/articolo/ncifre", "6");
+}
+
+class ArticleLookup : public orvel::test::DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        SetPrecisions(config);
+        CSchema::Create(db());
+        Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE, PREZZO_PZ_EURO) "
+             "VALUES ('A1', '8001111111111', 'first', '1.50')");
+        Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE) VALUES ('A2', '8002222222222', 'second')");
+        Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE) VALUES ('O''NEILL', '800''Q', 'quoted')");
+        // No code of these articles has six characters, the length codes are proposed in.
+        // A1 is also known as OLD-1 (another article code) and by the barcode 2000000000017.
+        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A1', 'OLD-1', 0)");
+        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A1', '2000000000017', 1)");
+        // A2's barcode-like code of another type, and a code that is a type-0 code of A2 only.
+        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A2', 'PACK-6', 3)");
+        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A2', 'ONLY-ID', 0)");
+        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('O''NEILL', 'Q''1', 0)");
+    }
+
+    ConfigGuard config;
+};
+
+// A database without the library's tables: any query on it fails, so an operation that answers
+// there without an exception has not asked the database anything.
+class ArticleNoSchema : public orvel::test::DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        SetPrecisions(config);
+    }
+
+    ConfigGuard config;
+};
+
+}  // namespace
+
+TEST_P(ArticleLookup, OwnCodeLoadsTheArticle)
+{
+    CDomainArticolo a(&db());
+    a.Set_ID("A1");
+    ASSERT_TRUE(a.DB_Load());
+    EXPECT_STREQ(a.Get_DESCRIZIONE(), "first");
+    EXPECT_STREQ(a.Get_CODICE_EAN(), "8001111111111");
+    EXPECT_EQ(a.Get_PREZZO_PZ_EURO(), Decimal("1.5", 127));
+}
+
+TEST_P(ArticleLookup, TypeZeroAlternativeCodeLoadsTheOwnerAndReplacesTheCode)
+{
+    CDomainArticolo a(&db());
+    a.Set_ID("OLD-1");
+    ASSERT_TRUE(a.DB_Load());
+    EXPECT_STREQ(a.Get_ID(), "A1");
+    EXPECT_STREQ(a.Get_DESCRIZIONE(), "first");
+    EXPECT_STREQ(a.GetUmAlternative().GetArticolo(), "A1");
+
+    // Barcode-like codes are not article codes.
+    CDomainArticolo b(&db());
+    b.Set_ID("2000000000017");
+    EXPECT_FALSE(b.DB_Load());
+    EXPECT_STREQ(b.Get_ID(), "2000000000017") << "a failed load leaves the object as it was";
+    EXPECT_STREQ(b.Get_DESCRIZIONE(), "");
+}
+
+TEST_P(ArticleLookup, EanFindsTheArticleByItsOwnEanOrAnyBarcodeLikeCode)
+{
+    CDomainArticolo a(&db());
+    a.Set_CODICE_EAN("8002222222222");
+    ASSERT_TRUE(a.DB_Load());
+    EXPECT_STREQ(a.Get_ID(), "A2");
+
+    CDomainArticolo b(&db());
+    b.Set_CODICE_EAN("2000000000017");
+    ASSERT_TRUE(b.DB_Load());
+    EXPECT_STREQ(b.Get_ID(), "A1");
+    EXPECT_STREQ(b.Get_CODICE_EAN(), "8001111111111") << "the loaded EAN is the one stored on the article";
+
+    CDomainArticolo c(&db());
+    c.Set_CODICE_EAN("PACK-6");
+    ASSERT_TRUE(c.DB_Load()) << "any type but 0 stands for an EAN";
+    EXPECT_STREQ(c.Get_ID(), "A2");
+
+    CDomainArticolo d(&db());
+    d.Set_CODICE_EAN("OLD-1");
+    EXPECT_FALSE(d.DB_Load()) << "a type-0 code is not a barcode";
+    CDomainArticolo e(&db());
+    e.Set_CODICE_EAN("A1");
+    EXPECT_FALSE(e.DB_Load()) << "an article code is not a barcode";
+}
+
+TEST_P(ArticleLookup, IdWinsOverTheEanWhenBothAreSet)
+{
+    CDomainArticolo a(&db());
+    a.Set_ID("A2");
+    a.Set_CODICE_EAN("8001111111111");
+    ASSERT_TRUE(a.DB_Load());
+    EXPECT_STREQ(a.Get_ID(), "A2");
+    EXPECT_STREQ(a.Get_CODICE_EAN(), "8002222222222");
+
+    CDomainArticolo b(&db());
+    b.Set_ID("NOPE");
+    b.Set_CODICE_EAN("8001111111111");
+    EXPECT_FALSE(b.DB_Load()) << "with a code set, the EAN is not tried";
+}
+
+TEST_P(ArticleLookup, QuotesInCodesAndBarcodesAreSafe)
+{
+    CDomainArticolo a(&db());
+    a.Set_ID("O'NEILL");
+    ASSERT_TRUE(a.DB_Load());
+    EXPECT_STREQ(a.Get_DESCRIZIONE(), "quoted");
+    CDomainArticolo b(&db());
+    b.Set_ID("Q'1");
+    ASSERT_TRUE(b.DB_Load());
+    EXPECT_STREQ(b.Get_ID(), "O'NEILL");
+    CDomainArticolo c(&db());
+    c.Set_CODICE_EAN("800'Q");
+    ASSERT_TRUE(c.DB_Load());
+    EXPECT_STREQ(c.Get_ID(), "O'NEILL");
+    CDomainArticolo d(&db());
+    d.Set_ID("x' OR '1'='1");
+    EXPECT_FALSE(d.DB_Load());
+}
+
+TEST_P(ArticleLookup, LoadFromAlternativeCodeKeepsAScannedBarcodeAsTheEan)
+{
+    CDomainArticolo a(&db());
+    ASSERT_TRUE(a.DB_Load_From_CODICE_ALTERNATIVO("2000000000017", false));
+    EXPECT_STREQ(a.Get_ID(), "A1");
+    EXPECT_STREQ(a.Get_CODICE_EAN(), "2000000000017");
+
+    CDomainArticolo b(&db());
+    ASSERT_TRUE(b.DB_Load_From_CODICE_ALTERNATIVO("OLD-1", true));
+    EXPECT_STREQ(b.Get_ID(), "A1");
+    EXPECT_STREQ(b.Get_CODICE_EAN(), "8001111111111") << "an article code leaves the stored EAN";
+
+    CDomainArticolo c(&db());
+    EXPECT_FALSE(c.DB_Load_From_CODICE_ALTERNATIVO("OLD-1", false)) << "type 0 is not a barcode";
+    EXPECT_FALSE(c.DB_Load_From_CODICE_ALTERNATIVO("PACK-6", true)) << "type 3 is not an article code";
+    EXPECT_FALSE(c.DB_Load_From_CODICE_ALTERNATIVO("MISSING", true));
+    EXPECT_STREQ(c.Get_ID(), "");
+
+    CDomainArticolo d(&db());
+    ASSERT_TRUE(d.DB_Load_From_CODICE_ALTERNATIVO("Q'1", true));
+    EXPECT_STREQ(d.Get_ID(), "O'NEILL");
+}
+
+TEST_P(ArticleLookup, GeneratedCodeFollowsTheHighestCodeOfTheConfiguredLength)
+{
+    CDomainArticolo a(&db());
+    EXPECT_STREQ(a.GeneraCodiceArticolo(1), "000001") << "no six-character code yet";
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000123')");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000099')");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('9999999')");  // longer: ignored
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('99999')");    // shorter: ignored
+    EXPECT_STREQ(a.GeneraCodiceArticolo(1), "000124");
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 1), "000124");
+    EXPECT_EQ(CountRows("ARTICOLO"), 7) << "nothing is written";
+
+    EXPECT_STREQ(a.GeneraCodiceArticolo(0), "");
+    EXPECT_STREQ(a.GeneraCodiceArticolo(3), "");
+
+    // The digit count is read at every call.
+    config.Set("default/articolo/ncifre", "5");
+    EXPECT_STREQ(a.GeneraCodiceArticolo(1), "100000");
+    config.Set("default/articolo/ncifre", "8");
+    EXPECT_STREQ(a.GeneraCodiceArticolo(1), "00000001");
+}
+
+TEST_P(ArticleLookup, HighestCodeBeginningWithLettersRestartsDecimalCodesAtOne)
+{
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000123')");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('ABC123')");
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 1), "000001");
+}
+
+TEST_P(ArticleLookup, BaseThirtySixCodes)
+{
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 2), "000001");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000009')");
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 2), "00000A");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('0000ZZ')");
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 2), "000100");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('00A0ZZ')");
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 2), "00A100");
+}
+
+TEST_P(ArticleLookup, PictureFallsBackFromArticleToGroupFamilyAndCategory)
+{
+    Exec("INSERT INTO CATEGORIA (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('C1', 'c', 'cat1.jpg', 'cat2.jpg')");
+    Exec("INSERT INTO CATEGORIA (ID, DESCRIZIONE, FILE_FOTO2) VALUES ('C2', 'c', 'cat2only.jpg')");
+    Exec("INSERT INTO FAMIGLIA (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('F1', 'f', '', 'fam2.jpg')");
+    Exec("INSERT INTO GRUPPO (ID, DESCRIZIONE, FILE_FOTO2) VALUES ('G1', 'g', 'grp2.jpg')");
+    Exec("INSERT INTO GRUPPO (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('G2', 'g', '', '')");
+    Exec("INSERT INTO ARTICOLO (ID, FILEFOTO, ID_GRUPPO, ID_FAMIGLIA, ID_CATEGORIA) "
+         "VALUES ('P1', 'own.jpg', 'G1', 'F1', 'C1')");
+    Exec("INSERT INTO ARTICOLO (ID, ID_GRUPPO, ID_FAMIGLIA, ID_CATEGORIA) VALUES ('P2', 'G1', 'F1', 'C1')");
+    Exec("INSERT INTO ARTICOLO (ID, FILEFOTO, ID_GRUPPO, ID_FAMIGLIA, ID_CATEGORIA) "
+         "VALUES ('P3', '', 'G2', 'F1', 'C1')");
+    Exec("INSERT INTO ARTICOLO (ID, ID_GRUPPO, ID_CATEGORIA) VALUES ('P4', 'G2', 'C1')");
+    Exec("INSERT INTO ARTICOLO (ID, ID_CATEGORIA) VALUES ('P5', 'C2')");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('P6')");
+    Exec("INSERT INTO ARTICOLO (ID, FILEFOTO) VALUES ('P''7', 'quoted.jpg')");
+
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P1"), "own.jpg");
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P2"), "grp2.jpg") << "group with only its second picture";
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P3"), "fam2.jpg") << "empty texts count as missing";
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P4"), "cat1.jpg");
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P5"), "cat2only.jpg");
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P6"), "");
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "MISSING"), "");
+    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P'7"), "quoted.jpg");
+}
+
+TEST_P(ArticleNoSchema, EmptyKeysAskTheDatabaseNothing)
+{
+    CDomainArticolo a(&db());
+    EXPECT_FALSE(a.DB_Load()) << "empty code and empty EAN";
+    EXPECT_FALSE(a.DB_Load_IVA());
+    EXPECT_FALSE(a.DB_Load_RiferimentoCategoria());
+    EXPECT_FALSE(a.DB_Load_RiferimentoFamiglia());
+    EXPECT_FALSE(a.DB_Load_RiferimentoGruppo());
+    CDomainArticolo noDatabase(nullptr);
+    EXPECT_FALSE(noDatabase.DB_Load());
+}
+
+TEST_P(ArticleNoSchema, LookupErrorsPassToTheCallerWhileSaveAndCodeProposalShowThem)
+{
+    CDomainArticolo a(&db());
+    a.Set_ID("A1");
+    EXPECT_THROW(a.DB_Load(), CDBException);
+    CDomainArticolo b(&db());
+    b.Set_CODICE_EAN("800");
+    EXPECT_THROW(b.DB_Load(), CDBException);
+    EXPECT_THROW(b.DB_Load_From_CODICE_ALTERNATIVO("X", true), CDBException);
+
+    MessageRecorder recorder;
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 1), "000001")
+        << "the proposal goes on from an empty last code";
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_FALSE(a.DB_AddNew());
+    EXPECT_FALSE(a.DB_Load_ArticoloFornitore());
+    EXPECT_FALSE(a.DB_Update_CodiciAlternativi());
+    EXPECT_FALSE(a.DB_Load_UmAlternative());
+    EXPECT_EQ(recorder.messages.size(), 5u);
+}
+
+ORVEL_DATABASE_TEST_SUITE(ArticleLookup);
+ORVEL_DATABASE_TEST_SUITE(ArticleNoSchema);
