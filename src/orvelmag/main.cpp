@@ -19,8 +19,33 @@ struct Command {
 const std::map<std::string, Command>& Commands()
 {
     static const std::map<std::string, Command> commands = {
+        {"article", {orvelmag::RunArticle,
+                     "article add CODE DESCRIPTION [--ean E] [--vat V] [--category C] [--unit U]\n"
+                     "          [--list-price P | --cost C] [--discounts s1,s2,s3,s4]\n"
+                     "          [--markup R | --price X | --price-vat Y]\n"
+                     "          [--alt CODE:TYPE]... [--supplier ID:CODE:DESCRIPTION]...\n"
+                     "                                  add an article (type 0: another article code,\n"
+                     "                                  other types: a barcode)\n"
+                     "  orvelmag article show CODE       show an article with its price chain\n"
+                     "  orvelmag article find KEY [--partner ID]\n"
+                     "                                  find by code, alternative code, EAN or barcode,\n"
+                     "                                  with the discount band for the partner\n"
+                     "  orvelmag article price KEY [--list-price P | --cost C] [--discounts ...]\n"
+                     "          [--markup R | --price X | --price-vat Y | --margin G] [--save]\n"
+                     "                                  run the price chain, step by step\n"
+                     "  orvelmag article import FILE.csv [--batch N]\n"
+                     "                                  load articles from a CSV file"}},
+        {"band", {orvelmag::RunBand,
+                  "band add ID DESCRIPTION [--discounts s1,s2,s3,s4] [--commission P] | show ID | list\n"
+                  "                                  discount bands"}},
+        {"category", {orvelmag::RunCategory,
+                      "category add ID DESCRIPTION [--band B] | list\n"
+                      "                                  article categories and their default band"}},
         {"config", {orvelmag::RunConfig, "config [--file F]               print the effective configuration"}},
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
+        {"partner", {orvelmag::RunPartner,
+                     "partner add ID NAME [--kind customer|supplier] [--band B] | band ID CATEGORY BAND\n"
+                     "          | show ID             business partners and their bands per category"}},
         {"schema", {orvelmag::RunSchema,
                     "schema check [--connect S]      list what a database lacks for the library\n"
                     "  orvelmag schema sql [--dialect sqlite|postgresql]\n"

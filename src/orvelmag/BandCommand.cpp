@@ -1,0 +1,140 @@
+// "orvelmag band add|show|list": the discount bands that categories and partners are given. The
+// bands belong to the partner registry, which the shop library only reads; the host writes them
+// through the registry's recordset and shows them as the library's band object reads them.
+#include <ostream>
+
+#include "ArticleInput.h"
+#include "Cli.h"
+#include "afx/Locale.h"
+#include "odbc/Database.h"
+#include "orveldb/recordsets/ScontoSet.h"
+#include "orveldblib/DomainClass.h"
+#include "orveldlglib/ApplicationAdministrator.h"
+#include "orvelmagdb/domain/promotions/DomainFasciaSconto.h"
+
+namespace orvelmag {
+
+namespace {
+
+constexpr const char* kUsage =
+    "band add ID DESCRIPTION [--discounts s1,s2,s3,s4] [--commission P] | show ID | list";
+
+bool BandExists(CDatabase& db, const std::string& id)
+{
+    CScontoSet rs(&db);
+    rs.m_strFilter.Format("ID = '%s'", CDomainClass::SetFilterParam(CString(id.c_str())).GetString());
+    rs.Open();
+    const bool found = !rs.IsEOF();
+    rs.Close();
+    return found;
+}
+
+std::string Stored(const Decimal& value)
+{
+    Decimal rounded(value);
+    rounded.Round3(CApplicationAdministrator::GetInstance()->GetConfig()->GetParamAsInt("precisione/sconti"));
+    return rounded.ToString2(LOCALE_INVARIANT, false).GetString();
+}
+
+int Add(CDatabase& db, const Arguments& args, std::ostream& out)
+{
+    const auto& words = args.Positional();
+    if (words.size() != 3)
+        throw UsageError{"band add ID DESCRIPTION [--discounts s1,s2,s3,s4] [--commission P]"};
+    const std::string& id = words[1];
+    std::array<Decimal, 4> discounts{};
+    Decimal commission;
+    try {
+        if (id.empty() || id.size() > 255)
+            throw InputError{"the band id must be 1 to 255 characters"};
+        if (auto d = args.Option("discounts"))
+            discounts = ParseDiscounts(*d);
+        if (auto c = args.Option("commission"))
+            commission = ParseAmount("commission", *c);
+        if (commission > Decimal(100))
+            throw InputError{"the commission is above 100%"};
+    } catch (const InputError& e) {
+        throw UsageError{e.message};
+    }
+    if (BandExists(db, id)) {
+        out << "band " << id << " already exists; nothing was changed\n";
+        return 1;
+    }
+    CScontoSet rs(&db);
+    rs.m_strFilter = "ID IS NULL";
+    rs.Open();
+    rs.AddNew();
+    rs.ID = id.c_str();
+    rs.DESCRIZIONE = words[2].c_str();
+    rs.SCONTO_1 = Stored(discounts[0]).c_str();
+    rs.SCONTO_2 = Stored(discounts[1]).c_str();
+    rs.SCONTO_3 = Stored(discounts[2]).c_str();
+    rs.SCONTO_4 = Stored(discounts[3]).c_str();
+    rs.PROVVIGIONE = Stored(commission).c_str();
+    rs.Update();
+    rs.Close();
+    CDomainFasciaSconto band(&db);
+    band.Set_ID(id.c_str());
+    band.DB_Load();
+    out << "added band " << band.GetDescrizioneFasciaSconto().GetString() << "\n";
+    return 0;
+}
+
+int Show(CDatabase& db, const std::string& id, std::ostream& out)
+{
+    if (!BandExists(db, id)) {
+        out << "band " << id << " not found\n";
+        return 1;
+    }
+    CDomainFasciaSconto band(&db);
+    band.Set_ID(id.c_str());
+    if (!band.DB_Load())
+        return 1;
+    out << "band:        " << band.Get_ID().GetString() << "\n"
+        << "description: " << band.Get_DESCRIZIONE().GetString() << "\n"
+        << "discounts:   " << FormatPercent(band.Get_SCONTO_1()) << "% " << FormatPercent(band.Get_SCONTO_2()) << "% "
+        << FormatPercent(band.Get_SCONTO_3()) << "% " << FormatPercent(band.Get_SCONTO_4()) << "%\n"
+        << "commission:  " << FormatPercent(band.Get_PROVVIGIONE()) << "%\n"
+        << "shown as:    " << band.GetDescrizioneFasciaSconto().GetString() << "\n";
+    return 0;
+}
+
+int List(CDatabase& db, std::ostream& out)
+{
+    CScontoSet rs(&db);
+    rs.m_strSort = "ID";
+    rs.Open();
+    int n = 0;
+    for (; !rs.IsEOF(); rs.MoveNext(), ++n) {
+        CDomainFasciaSconto band(&db);
+        band.FromRecordset(rs);
+        out << band.GetDescrizioneFasciaSconto().GetString() << "\n";
+    }
+    rs.Close();
+    out << n << (n == 1 ? " band\n" : " bands\n");
+    return 0;
+}
+
+}  // namespace
+
+int RunBand(const std::vector<std::string>& words, std::ostream& out)
+{
+    Arguments args(words, {"connect", "file", "discounts", "commission"});
+    const auto& positional = args.Positional();
+    if (positional.empty())
+        throw UsageError{kUsage};
+    const std::string& verb = positional[0];
+    if (!(verb == "add" || (verb == "show" && positional.size() == 2) || (verb == "list" && positional.size() == 1)))
+        throw UsageError{kUsage};
+    LoadConfiguration(args.Option("file"));
+    InstallErrorReporter();
+    CDatabase db;
+    db.OpenEx(ConnectionString(args).c_str());
+    if (verb == "add")
+        return Add(db, args, out);
+    if (verb == "show")
+        return Show(db, positional[1], out);
+    return List(db, out);
+}
+
+}  // namespace orvelmag
