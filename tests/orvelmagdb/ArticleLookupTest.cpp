@@ -10,6 +10,7 @@
 #include "orvelmagdb/MessageRecorder.h"
 #include "orvelmagdb/base/Schema.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
+#include "orvelmagdb/domain/promotions/DomainFasciaSconto.h"
 #include "support/DatabaseTest.h"
 
 using orvel::test::ConfigGuard;
@@ -256,6 +257,7 @@ TEST_P(ArticleNoSchema, EmptyKeysAskTheDatabaseNothing)
     EXPECT_FALSE(a.DB_Load_RiferimentoCategoria());
     EXPECT_FALSE(a.DB_Load_RiferimentoFamiglia());
     EXPECT_FALSE(a.DB_Load_RiferimentoGruppo());
+    EXPECT_STREQ(a.GetFasciaScontoXCategoria(7).Get_ID(), "") << "no category, no band, no query";
     CDomainArticolo noDatabase(nullptr);
     EXPECT_FALSE(noDatabase.DB_Load());
 }
@@ -269,6 +271,8 @@ TEST_P(ArticleNoSchema, LookupErrorsPassToTheCallerWhileSaveAndCodeProposalShowT
     b.Set_CODICE_EAN("800");
     EXPECT_THROW(b.DB_Load(), CDBException);
     EXPECT_THROW(b.DB_Load_From_CODICE_ALTERNATIVO("X", true), CDBException);
+    b.Set_ID_CATEGORIA("C1");
+    EXPECT_THROW(b.GetFasciaScontoXCategoria(7), CDBException) << "the band resolution catches nothing";
 
     MessageRecorder recorder;
     EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 1), "000001")

@@ -27,7 +27,7 @@
 // The article object declares its band resolution (GetFasciaScontoXCategoria) before it defines
 // it; this switch turns the article case on once the definition is in the library, so the suite
 // links in the meantime.
-#define ORVEL_TEST_ARTICLE_BAND_RESOLUTION 0
+#define ORVEL_TEST_ARTICLE_BAND_RESOLUTION 1
 #if ORVEL_TEST_ARTICLE_BAND_RESOLUTION && __has_include("orvelmagdb/domain/articles/DomainArticolo.h")
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 #define ORVEL_TEST_HAS_ARTICLE 1

@@ -1,7 +1,8 @@
 // The article: construction with the configured defaults, the accessors that round, the row
 // mapping with its NULL rules, the save of the ARTICOLO row, the related loads, the owned
 // collections (suppliers, alternative codes, alternative units), the key lookups and code
-// generation, the price formulas with the setters that run the price chain, and the picture lookup.
+// generation, the price formulas with the setters that run the price chain, the picture lookup and
+// the discount band that applies to the article for a partner.
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 
 #include <cstdlib>
@@ -11,10 +12,13 @@
 #include "orveldblib/Base36Numeric.h"
 #include "orveldblib/ODBCRecordset.h"
 #include "orveldlglib/ApplicationAdministrator.h"
+#include "orvelmagdb/domain/promotions/DomainFasciaSconto.h"
 #include "orvelmagdb/recordsets/articles/ARTICOLO_FORNITORE_COMPLETO.h"
 #include "orvelmagdb/recordsets/articles/ArticoloCompletoSet.h"
 #include "orvelmagdb/recordsets/articles/ArticoloSet.h"
+#include "orvelmagdb/recordsets/articles/CategoriaScontoCompletoSet.h"
 #include "orvelmagdb/recordsets/articles/CodiceAlternativoArticolo.h"
+#include "orvelmagdb/recordsets/articles/SoggettoCategoriaScontoCompSet.h"
 #include "orvelmagdb/recordsets/articles/detail/ARTICOLO_FORNITORE.h"
 #include "orvelmagdb/recordsets/masterdata/IvaSet.h"
 
@@ -960,4 +964,32 @@ CString CDomainArticolo::CalcolaFoto(CDatabase* pDatabase, const CString& id)
         result = rs.Field("CATEGORIA_FOTO2")->AsString();
     rs.Close();
     return result;
+}
+
+// ---- discount band ----
+
+CDomainFasciaSconto CDomainArticolo::GetFasciaScontoXCategoria(long idSoggetto) const
+{
+    CDomainFasciaSconto band(GetDatabase());
+    if (ID_CATEGORIA.IsEmpty())
+        return band;
+    const CString category = SetFilterParam(ID_CATEGORIA);
+    {
+        CCategoriaScontoCompletoSet rs(GetDatabase());
+        rs.m_strFilter.Format("( F_PREDEFINITO = 1 ) AND ( CATEGORIA_ID = '%s' )", (LPCTSTR)category);
+        rs.Open();
+        if (!rs.IsEOF())
+            band.FromRecordset(rs);
+        rs.Close();
+    }
+    // A band agreed with the partner for this category wins over the category's default.
+    if (idSoggetto > 0) {
+        CSoggettoCategoriaScontoCompSet rs(GetDatabase());
+        rs.m_strFilter.Format("( CATEGORIA_ID = '%s' ) AND ( SOGGETTO_ID = %ld )", (LPCTSTR)category, idSoggetto);
+        rs.Open();
+        if (!rs.IsEOF())
+            band.FromRecordset(rs);
+        rs.Close();
+    }
+    return band;
 }
