@@ -3,6 +3,7 @@
 // an EAN or a barcode) and shows the article with its price chain and the discount band that
 // applies for a partner; "price" runs the article's price chain from new values and shows every
 // step, and saves the result when asked.
+#include <algorithm>
 #include <iomanip>
 #include <ostream>
 #include <sstream>
@@ -424,6 +425,24 @@ int RunArticle(const std::vector<std::string>& words, std::ostream& out)
         throw UsageError{kUsage};
     if (verb != "add" && positional.size() != 2)
         throw UsageError{kUsage};
+    // Each verb takes only its own options; one given to the wrong verb would be silently lost.
+    const std::vector<std::string> priceOptions = {"list-price", "cost", "discounts", "markup", "price", "price-vat"};
+    std::vector<std::string> own;
+    if (verb == "add") {
+        own = priceOptions;
+        own.insert(own.end(), {"ean", "vat", "category", "unit"});
+    } else if (verb == "price") {
+        own = priceOptions;
+        own.push_back("margin");
+    } else if (verb == "find") {
+        own = {"partner"};
+    } else if (verb == "import") {
+        own = {"batch"};
+    }
+    for (const char* name : {"ean", "vat", "category", "unit", "list-price", "cost", "discounts", "markup", "price",
+                             "price-vat", "margin", "partner", "batch"})
+        if (args.Option(name) && std::find(own.begin(), own.end(), name) == own.end())
+            throw UsageError{std::string("--") + name + " does not belong to article " + verb};
 
     LoadConfiguration(args.Option("file"));
     InstallErrorReporter();

@@ -91,7 +91,7 @@ void CheckKeyFree(CDatabase& db, const std::string& key, bool barcode, const std
     const std::string owner = ArticleReachedBy(db, key, barcode);
     if (owner.empty())
         return;
-    if (!barcode && owner == key)
+    if (what == "the code" && owner == key)
         throw InputError{"article " + key + " already exists"};
     throw InputError{what + " " + key + " already leads to article " + owner};
 }

@@ -1,0 +1,432 @@
+// "orvelmag article", "band", "category" and "partner" as a user runs them, on a fresh SQLite file
+// and on a fresh PostgreSQL schema: articles added and found by every kind of key, the price chain
+// from either end, the discount band with and without a partner, CSV imports that keep the good
+// rows around the bad ones, and bad input refused with a clear message and the right exit code.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "RunCommand.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+class ArticleCommand : public orvel::test::DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        // Names of parameterised tests hold '/', which a folder name cannot.
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        for (char& c : name)
+            if (c == '/')
+                c = '_';
+        dir = std::filesystem::temp_directory_path() / ("orvelmag-article-" + std::to_string(::getpid()) + "-" + name);
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        CommandResult init = RunOrvelmag("init --connect '" + ConnectionString() + "'", dir.string());
+        ASSERT_EQ(init.exitCode, 0) << init.output;
+    }
+    void TearDown() override
+    {
+        if (!dir.empty())
+            std::filesystem::remove_all(dir);
+        DatabaseTest::TearDown();
+    }
+
+    CommandResult Run(const std::string& args)
+    {
+        return RunOrvelmag(args + " --file '" ORVEL_SOURCE_DIR "/config/default.conf' --connect '" +
+                               ConnectionString() + "'",
+                           dir.string());
+    }
+
+    // Runs a command that must succeed.
+    std::string Ok(const std::string& args)
+    {
+        CommandResult r = Run(args);
+        EXPECT_EQ(r.exitCode, 0) << args << "\n" << r.output;
+        return r.output;
+    }
+
+    std::string WriteFile(const std::string& name, const std::string& text)
+    {
+        std::ofstream(dir / name, std::ios::binary) << text;
+        return (dir / name).string();
+    }
+
+    // The shop of most tests: VAT 22, bands STD (5) and RIV (10+5), category BEV whose default
+    // band is STD, customer 7 with band RIV on BEV, customer 8 without own band, supplier 9, and
+    // article A1 with an EAN, a type-0 alternative code and a barcode.
+    void MakeShop()
+    {
+        Ok("vat add 22 22 'Aliquota ordinaria'");
+        Ok("vat add 10 10 'Aliquota ridotta'");
+        Ok("band add STD Standard --discounts 5");
+        Ok("band add RIV Rivenditori --discounts 10,5 --commission 3");
+        Ok("category add BEV Bevande --band STD");
+        Ok("category add ALI Alimentari");
+        Ok("partner add 7 'Bar Sport' --band RIV");
+        Ok("partner add 8 'Pasticceria Dolce'");
+        Ok("partner add 9 'Rossi srl' --kind supplier");
+        Ok("partner band 7 BEV RIV");
+        Ok("article add A1 'Acqua naturale 1,5 l' --ean 8001234567897 --vat 22 --category BEV --list-price 100 "
+           "--discounts 10,10 --markup 25 --alt ACQ:0 --alt 2000000000015:1 --supplier '9:R-77:Acqua: naturale'");
+    }
+
+    std::filesystem::path dir;
+};
+
+TEST_P(ArticleCommand, AddedArticleShowsItsCodesSuppliersAndPriceChain)
+{
+    MakeShop();
+    std::string show = Ok("article show A1");
+    EXPECT_TRUE(Contains(show, "description: Acqua naturale 1,5 l")) << show;
+    EXPECT_TRUE(Contains(show, "EAN:         8001234567897")) << show;
+    EXPECT_TRUE(Contains(show, "VAT:         22 - Aliquota ordinaria (22%)")) << show;
+    EXPECT_TRUE(Contains(show, "category:    BEV - Bevande")) << show;
+    EXPECT_TRUE(Contains(show, "ACQ (article code)")) << show;
+    EXPECT_TRUE(Contains(show, "2000000000015 (barcode, type 1)")) << show;
+    EXPECT_TRUE(Contains(show, "9 Rossi srl: code R-77, \"Acqua: naturale\"")) << show;
+    // 100 less 10% less 10% = 81.00; plus 25% = 101.25; plus 22% VAT = 123.525, rounded up.
+    EXPECT_TRUE(Contains(show, "less discount 1 10%              90.00")) << show;
+    EXPECT_TRUE(Contains(show, "net cost                           81.00")) << show;
+    EXPECT_TRUE(Contains(show, "sale price                        101.25")) << show;
+    EXPECT_TRUE(Contains(show, "sale price with VAT               123.53")) << show;
+    EXPECT_TRUE(Contains(show, "margin                           20.000%")) << show;
+    EXPECT_EQ(QueryText("SELECT PREZZO_PZ_EURO_IVATO FROM ARTICOLO WHERE ID = 'A1'").value_or(""), "123.53");
+    EXPECT_EQ(CountRows("CODICE_ALTERNATIVO_ARTICOLO"), 2);
+    EXPECT_EQ(CountRows("ARTICOLO_FORNITORE"), 1);
+
+    // The sale price may also be given as it is, or with VAT; a net cost gives the list price back.
+    Ok("article add A2 Succo --vat 10 --cost 81 --discounts 10,10 --price 90");
+    std::string a2 = Ok("article show A2");
+    EXPECT_TRUE(Contains(a2, "list price                        100.00")) << a2;
+    EXPECT_TRUE(Contains(a2, "sale price with VAT                99.00")) << a2;
+    Ok("article add A3 Gelato --vat 22 --price-vat 2.44 --unit KG");
+    std::string a3 = Ok("article show A3");
+    EXPECT_TRUE(Contains(a3, "sale price                          2.00")) << a3;
+    EXPECT_TRUE(Contains(a3, "unit:        KG")) << a3;
+}
+
+TEST_P(ArticleCommand, FindTakesEveryKeyATillReceives)
+{
+    MakeShop();
+    const struct {
+        const char* key;
+        const char* how;
+    } cases[] = {
+        {"A1", "found by its code"},
+        {"ACQ", "found by alternative code ACQ"},
+        {"8001234567897", "found by its EAN"},
+        {"2000000000015", "found by barcode 2000000000015"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        CommandResult r = Run(std::string("article find ") + c.key);
+        EXPECT_EQ(r.exitCode, 0) << r.output;
+        EXPECT_TRUE(Contains(r.output, c.how)) << r.output;
+        EXPECT_TRUE(Contains(r.output, "article:     A1\n")) << r.output;
+    }
+    CommandResult unknown = Run("article find 9999999999994");
+    EXPECT_EQ(unknown.exitCode, 1) << unknown.output;
+    EXPECT_TRUE(Contains(unknown.output, "no article has the code, alternative code, EAN or barcode 9999999999994"))
+        << unknown.output;
+    EXPECT_EQ(Run("article show ZZZ").exitCode, 1);
+}
+
+TEST_P(ArticleCommand, BandIsThePartnersForTheCategoryElseTheDefault)
+{
+    MakeShop();
+    std::string none = Ok("article find A1");
+    EXPECT_TRUE(Contains(none, "STD | Standard | SC. 5% 0%   (default band of category BEV)")) << none;
+    // 101.25 less 5% = 96.1875 -> 96.19.
+    EXPECT_TRUE(Contains(none, "sale price less the band           96.19")) << none;
+
+    std::string own = Ok("article find 8001234567897 --partner 7");
+    EXPECT_TRUE(Contains(own, "for partner 7 Bar Sport")) << own;
+    EXPECT_TRUE(Contains(own, "RIV | Rivenditori | SC. 10% 5%   (band of partner 7 for category BEV)")) << own;
+    // 101.25 less 10% = 91.13, less 5% = 86.57; with 22% VAT 105.62.
+    EXPECT_TRUE(Contains(own, "sale price less the band           86.57")) << own;
+    EXPECT_TRUE(Contains(own, "with VAT                        105.62")) << own;
+
+    // A partner without a band for the category gets the category's default.
+    std::string other = Ok("article find A1 --partner 8");
+    EXPECT_TRUE(Contains(other, "(default band of category BEV)")) << other;
+
+    // No category, or a category without default band: no band at all.
+    Ok("article add N1 Pane --category ALI");
+    std::string bare = Ok("article find N1 --partner 7");
+    EXPECT_TRUE(Contains(bare, "NN - NESSUNA FASCIA SCONTO  (no band for the category)")) << bare;
+    EXPECT_FALSE(Contains(bare, "less the band")) << bare;
+
+    CommandResult missing = Run("article find A1 --partner 99");
+    EXPECT_EQ(missing.exitCode, 1) << missing.output;
+    EXPECT_TRUE(Contains(missing.output, "partner 99 not found")) << missing.output;
+    EXPECT_EQ(Run("article find A1 --partner seven").exitCode, 2);
+}
+
+TEST_P(ArticleCommand, PriceRunsTheChainFromEitherEndAndSavesOnlyWhenAsked)
+{
+    MakeShop();
+    std::string back = Ok("article price A1 --price-vat 146.40");
+    EXPECT_TRUE(Contains(back, "less VAT 22%                     26.40")) << back;
+    EXPECT_TRUE(Contains(back, "sale price                        120.00")) << back;
+    // (120 - 81) * 100 / 81 = 48.148...
+    EXPECT_TRUE(Contains(back, "on net cost 81.00: mark-up     48.148%")) << back;
+    EXPECT_FALSE(Contains(back, "saved")) << back;
+    EXPECT_EQ(QueryText("SELECT PREZZO_PZ_EURO FROM ARTICOLO WHERE ID = 'A1'").value_or(""), "101.25");
+
+    // A new list price keeps the discounts and the mark-up and reaches the price with VAT.
+    std::string forward = Ok("article price 8001234567897 --list-price 50 --save");
+    EXPECT_TRUE(Contains(forward, "net cost                           40.50")) << forward;
+    EXPECT_TRUE(Contains(forward, "sale price                         50.63")) << forward;
+    EXPECT_TRUE(Contains(forward, "sale price with VAT                61.77")) << forward;
+    EXPECT_TRUE(Contains(forward, "saved the prices of article A1")) << forward;
+    EXPECT_EQ(QueryText("SELECT PREZZO_PZ_EURO_IVATO FROM ARTICOLO WHERE ID = 'A1'").value_or(""), "61.77");
+    EXPECT_EQ(QueryText("SELECT PREZZO_ACQ_LISTINO_EURO FROM ARTICOLO WHERE ID = 'A1'").value_or(""), "50");
+
+    // New discounts alone recompute the net cost from the stored list price.
+    std::string discounts = Ok("article price ACQ --discounts 20");
+    EXPECT_TRUE(Contains(discounts, "net cost                           40.00")) << discounts;
+
+    // A margin of 20% is a mark-up of 25%.
+    std::string margin = Ok("article price A1 --margin 20");
+    EXPECT_TRUE(Contains(margin, "plus mark-up 25%")) << margin;
+    EXPECT_TRUE(Contains(margin, "sale price                         50.63")) << margin;
+    CommandResult impossible = Run("article price A1 --margin 100 --save");
+    EXPECT_EQ(impossible.exitCode, 1) << impossible.output;
+    EXPECT_TRUE(Contains(impossible.output, "nothing changed")) << impossible.output;
+    EXPECT_EQ(QueryText("SELECT PREZZO_PZ_EURO FROM ARTICOLO WHERE ID = 'A1'").value_or(""), "50.63");
+
+    EXPECT_EQ(Run("article price A1 --markup 10 --price 5").exitCode, 2);
+    EXPECT_EQ(Run("article price A1 --list-price 1 --cost 1").exitCode, 2);
+    EXPECT_EQ(Run("article price A1 --price 1,50").exitCode, 2);
+    EXPECT_EQ(Run("article price NOPE --price 1").exitCode, 1);
+}
+
+TEST_P(ArticleCommand, BadArticlesAreRefusedWithAReasonAndNothingIsWritten)
+{
+    MakeShop();
+    const struct {
+        const char* args;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        {"article add X1 Uno --list-price 1,50", 2, "the list price \"1,50\" is not a number"},
+        {"article add X1 Uno --list-price -3", 2, "is below zero"},
+        {"article add X1 Uno --cost 1 --discounts 10,abc", 2, "are not numbers"},
+        {"article add X1 Uno --cost 1 --discounts 120", 2, "the discount 120 is not between 0 and 100"},
+        {"article add X1 Uno --cost 1 --discounts 1,2,3,4,5", 2, "more than four"},
+        {"article add X1 Uno --cost 1 --markup -100", 2, "must be above -100"},
+        {"article add X1 Uno --markup 30", 2, "a mark-up needs a list price or a net cost"},
+        {"article add X1 Uno --cost 1 --markup 30 --price 2", 2, "one way only"},
+        {"article add X1 Uno --price-vat 2", 2, "a price with VAT needs the VAT code"},
+        {"article add X1 Uno --ean 8001234567890", 2, "wrong check digit (expected 7)"},
+        {"article add X1 Uno --ean 80012345678", 2, "is not 8, 12, 13 or 14 digits"},
+        {"article add X1 Uno --alt X2", 2, "is not CODE:TYPE"},
+        {"article add X1 Uno --alt X2:-1", 2, "is not a whole number"},
+        {"article add X1 Uno --alt X1:0", 2, "is the article's own code"},
+        {"article add X1 Uno --alt Y:1 --alt Y:1", 2, "is given twice"},
+        {"article add X1 Uno --supplier 9", 2, "is not ID:CODE:DESCRIPTION"},
+        {"article add X1 Uno --supplier 9:a:b --supplier 9:c:d", 2, "supplier 9 is given twice"},
+        {"article add X1 ''", 2, "has no description"},
+        {"article add X1", 2, "article add CODE DESCRIPTION"},
+        {"article add X1 Uno --partner 7", 2, ""},
+        {"article add A1 Doppio", 1, "article A1 already exists"},
+        {"article add ACQ Doppio", 1, "the code ACQ already leads to article A1"},
+        {"article add X1 Uno --ean 8001234567897", 1, "the EAN 8001234567897 already leads to article A1"},
+        {"article add X1 Uno --alt 2000000000015:3", 1, "the alternative code 2000000000015 already leads to article A1"},
+        {"article add X1 Uno --alt A1:0", 1, "the alternative code A1 already leads to article A1"},
+        {"article add X1 Uno --vat 99", 1, "VAT code 99 does not exist"},
+        {"article add X1 Uno --category NOPE", 1, "category NOPE does not exist"},
+        {"article add X1 Uno --supplier 42:a:b", 1, "supplier 42 does not exist"},
+        {"article frobnicate", 2, ""},
+        {"article show", 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        CommandResult r = Run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.output;
+        EXPECT_TRUE(Contains(r.output, c.message)) << r.output;
+    }
+    EXPECT_EQ(CountRows("ARTICOLO"), 1);
+    EXPECT_EQ(CountRows("CODICE_ALTERNATIVO_ARTICOLO"), 2);
+    EXPECT_EQ(CountRows("ARTICOLO_FORNITORE"), 1);
+}
+
+TEST_P(ArticleCommand, QuotesInsideCodesAreData)
+{
+    MakeShop();
+    Ok("article add \"O'BRIEN\" \"Whisky 'Irish'\" --alt \"L'ALT:0\" --alt \"BAR'1:2\"");
+    std::string show = Ok("article show \"O'BRIEN\"");
+    EXPECT_TRUE(Contains(show, "article:     O'BRIEN")) << show;
+    EXPECT_TRUE(Contains(show, "description: Whisky 'Irish'")) << show;
+    EXPECT_TRUE(Contains(Ok("article find \"L'ALT\""), "found by alternative code L'ALT"));
+    EXPECT_TRUE(Contains(Ok("article find \"BAR'1\""), "found by barcode BAR'1"));
+    // A quote that only looks like the start of SQL finds nothing and breaks nothing.
+    CommandResult probe = Run("article find \"x' OR '1'='1\"");
+    EXPECT_EQ(probe.exitCode, 1) << probe.output;
+    EXPECT_EQ(Run("article add \"O'BRIEN\" Again").exitCode, 1);
+    EXPECT_EQ(CountRows("ARTICOLO"), 2);
+}
+
+TEST_P(ArticleCommand, ImportKeepsGoodRowsAndReportsBadOnesByLine)
+{
+    MakeShop();
+    const std::string csv = WriteFile(
+        "articles.csv",
+        "code,description,ean,vat,category,list_price,discounts,markup,price_vat,alt_codes,suppliers\r\n"
+        "B1,\"Birra chiara, 33 cl\",8000000000026,22,BEV,1.00,\"10,5\",40,,B1ALT:0|2000000000022:2,"
+        "\"9:RB1:Birra \"\"bionda\"\"\"\r\n"
+        "B2,Birra scura,,22,BEV,abc,,,,,\r\n"
+        "B3,Vino,,99,,,,,,,\r\n"
+        "\"Q\"\"1\",Vino rosso,,22,BEV,,,,3.66,,\r\n"
+        "\r\n"
+        "B1,Doppione,,,,,,,,,\r\n"
+        "B5,\"Descrizione\nsu due righe\",,22,,,,,,,\r\n"
+        "\"B7\"x,Dopo le virgolette,,,,,,,,,\r\n"
+        "B8,Pochi campi\r\n"
+        "B9,Codice altrui,,,,,,,,ACQ:0,\r\n"
+        "B10,Barcode ripetuto,,,,,,,,2000000000022:1,\r\n"
+        "B11,Sconto doppio,,,,1,10+5+2,,,,\r\n");
+    CommandResult r = Run("article import '" + csv + "'");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    const char* expected[] = {
+        "line 3: the list price \"abc\" is not a number",
+        "line 4: VAT code 99 does not exist",
+        "line 7: the code B1 was already taken by an earlier row",
+        "line 10: text follows the closing quote of field 1",
+        "line 11: has 2 fields, the first line names 11",
+        "line 12: the alternative code ACQ already leads to article A1",
+        "line 13: the alternative code 2000000000022 was already taken by an earlier row",
+        "imported 4 articles from 11 rows; 7 rows refused",
+    };
+    for (const char* line : expected)
+        EXPECT_TRUE(Contains(r.output, line)) << line << "\n" << r.output;
+    EXPECT_FALSE(Contains(r.output, "line 2:")) << r.output;
+    EXPECT_FALSE(Contains(r.output, "line 8:")) << r.output;
+
+    EXPECT_EQ(CountRows("ARTICOLO"), 5);
+    std::string b1 = Ok("article show B1");
+    EXPECT_TRUE(Contains(b1, "description: Birra chiara, 33 cl")) << b1;
+    EXPECT_TRUE(Contains(b1, "code RB1, \"Birra \"bionda\"\"")) << b1;
+    // 1.00 less 10% less 5% = 0.855 -> 0.86; plus 40% = 1.204 -> 1.20.
+    EXPECT_TRUE(Contains(b1, "net cost                            0.86")) << b1;
+    EXPECT_TRUE(Contains(b1, "sale price                          1.20")) << b1;
+    EXPECT_TRUE(Contains(Ok("article find 2000000000022"), "article:     B1"));
+    EXPECT_TRUE(Contains(Ok("article find B1ALT"), "article:     B1"));
+    EXPECT_TRUE(Contains(Ok("article show 'Q\"1'"), "sale price                          3.00"));
+    EXPECT_TRUE(Contains(Ok("article show B5"), "description: Descrizione\nsu due righe"));
+    EXPECT_TRUE(Contains(Ok("article show B11"), "less discount 3 2%"));
+}
+
+TEST_P(ArticleCommand, ImportRedoesABatchRowByRowWhenTheDatabaseRefusesARow)
+{
+    MakeShop();
+    // The database itself refuses one article at write time, after every check has passed.
+    if (IsPostgreSQL()) {
+        Exec("CREATE FUNCTION REFUSE_ARTICLE() RETURNS TRIGGER AS $$ BEGIN IF NEW.ID = 'C3' THEN "
+             "RAISE EXCEPTION 'article C3 is blocked'; END IF; RETURN NEW; END $$ LANGUAGE plpgsql");
+        Exec("CREATE TRIGGER REFUSE_ARTICLE BEFORE INSERT ON ARTICOLO FOR EACH ROW EXECUTE FUNCTION REFUSE_ARTICLE()");
+    } else {
+        Exec("CREATE TRIGGER REFUSE_ARTICLE BEFORE INSERT ON ARTICOLO WHEN NEW.ID = 'C3' BEGIN "
+             "SELECT RAISE(ABORT, 'article C3 is blocked'); END");
+    }
+    std::string text = "code,description,alt_codes\n";
+    for (int i = 1; i <= 7; ++i)
+        text += "C" + std::to_string(i) + ",Articolo " + std::to_string(i) + ",ALT" + std::to_string(i) + ":0\n";
+    CommandResult r = Run("article import '" + WriteFile("batch.csv", text) + "' --batch 3");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_TRUE(Contains(r.output, "line 4: ")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "article C3 is blocked")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "... 3 rows read, 2 articles added")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "... 6 rows read, 5 articles added")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "imported 6 articles from 7 rows; 1 row refused")) << r.output;
+    EXPECT_EQ(CountRows("ARTICOLO"), 7);  // A1 and six of seven
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE ID = 'C3'"), 0);
+    // The refused article left none of its alternative codes behind; the others have theirs.
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM CODICE_ALTERNATIVO_ARTICOLO WHERE CODICE LIKE 'ALT%'"), 6);
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM CODICE_ALTERNATIVO_ARTICOLO WHERE CODICE = 'ALT3'"), 0);
+}
+
+TEST_P(ArticleCommand, ImportOfAnUnreadableFileWritesNothing)
+{
+    MakeShop();
+    const struct {
+        const char* name;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"empty.csv", "", "is empty"},
+        {"unknown.csv", "code,description,colour\nZ1,Uno,red\n", "unknown column \"colour\""},
+        {"twice.csv", "code,Code,description\n", "column code is named twice"},
+        {"nocode.csv", "description,ean\nUno,\n", "at least the columns code and description"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CommandResult r = Run("article import '" + WriteFile(c.name, c.text) + "'");
+        EXPECT_EQ(r.exitCode, 2) << r.output;
+        EXPECT_TRUE(Contains(r.output, c.message)) << r.output;
+    }
+    CommandResult missing = Run("article import /nonexistent/articles.csv");
+    EXPECT_EQ(missing.exitCode, 2) << missing.output;
+    EXPECT_TRUE(Contains(missing.output, "cannot read /nonexistent/articles.csv")) << missing.output;
+    EXPECT_EQ(Run("article import x.csv --batch 0").exitCode, 2);
+    EXPECT_EQ(CountRows("ARTICOLO"), 1);
+
+    // A file whose rows are all good says so and exits 0; header names ignore case and blanks.
+    CommandResult good = Run("article import '" + WriteFile("good.csv", " CODE , Description\nG1,Uno\nG2,Due\n") + "'");
+    EXPECT_EQ(good.exitCode, 0) << good.output;
+    EXPECT_TRUE(Contains(good.output, "imported 2 articles from 2 rows\n")) << good.output;
+}
+
+TEST_P(ArticleCommand, BandsCategoriesAndPartnersRefuseDuplicatesAndMissingReferences)
+{
+    MakeShop();
+    std::string bands = Ok("band list");
+    EXPECT_TRUE(Contains(bands, "RIV | Rivenditori | SC. 10% 5% \n")) << bands;
+    EXPECT_TRUE(Contains(bands, "2 bands")) << bands;
+    EXPECT_TRUE(Contains(Ok("band show RIV"), "commission:  3%"));
+    EXPECT_TRUE(Contains(Ok("category list"), "default band STD"));
+    std::string partner = Ok("partner show 7");
+    EXPECT_TRUE(Contains(partner, "band:        RIV | Rivenditori")) << partner;
+    EXPECT_TRUE(Contains(partner, "price list:  UFF - LISTINO UFFICIALE")) << partner;
+    EXPECT_TRUE(Contains(Ok("partner show 9"), "kind:        supplier"));
+
+    EXPECT_EQ(Run("band add RIV Altra").exitCode, 1);
+    EXPECT_EQ(Run("band add X Altra --discounts 101").exitCode, 2);
+    EXPECT_EQ(Run("band add X Altra --commission abc").exitCode, 2);
+    EXPECT_EQ(Run("band show NOPE").exitCode, 1);
+    EXPECT_EQ(Run("category add BEV Altra").exitCode, 1);
+    EXPECT_EQ(Run("category add NEW Nuova --band NOPE").exitCode, 1);
+    EXPECT_EQ(Run("category add TOOLONGCODE1 Nuova").exitCode, 2);
+    EXPECT_EQ(Run("partner add 7 Altro").exitCode, 1);
+    EXPECT_EQ(Run("partner add 0 Zero").exitCode, 2);
+    EXPECT_EQ(Run("partner add 12 Dodici --kind friend").exitCode, 2);
+    EXPECT_EQ(Run("partner add 12 Dodici --band NOPE").exitCode, 1);
+    EXPECT_EQ(Run("partner band 99 BEV RIV").exitCode, 1);
+    EXPECT_EQ(Run("partner band 7 NOPE RIV").exitCode, 1);
+    EXPECT_EQ(Run("partner band 7 BEV NOPE").exitCode, 1);
+    EXPECT_EQ(CountRows("SCONTO"), 2);
+    EXPECT_EQ(CountRows("CATEGORIA"), 2);
+    EXPECT_EQ(CountRows("AZIENDA"), 3);
+    EXPECT_EQ(CountRows("SOGGETTO_CATEGORIA_SCONTO"), 1);
+
+    // A second band for the same partner and category replaces the first.
+    Ok("partner band 7 BEV STD");
+    EXPECT_EQ(CountRows("SOGGETTO_CATEGORIA_SCONTO"), 1);
+    EXPECT_TRUE(Contains(Ok("article find A1 --partner 7"), "STD | Standard | SC. 5% 0%   (band of partner 7"));
+}
+
+ORVEL_DATABASE_TEST_SUITE(ArticleCommand);
+
+}  // namespace
