@@ -202,6 +202,13 @@ TEST_P(ArticleLookup, GeneratedCodeFollowsTheHighestCodeOfTheConfiguredLength)
     EXPECT_STREQ(a.GeneraCodiceArticolo(1), "100000");
     config.Set("default/articolo/ncifre", "8");
     EXPECT_STREQ(a.GeneraCodiceArticolo(1), "00000001");
+
+    // Twelve-digit codes (barcode-like numbering) go past a 32-bit integer.
+    config.Set("default/articolo/ncifre", "12");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('004294967296')");
+    EXPECT_STREQ(a.GeneraCodiceArticolo(1), "004294967297");
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('999999999999')");
+    EXPECT_STREQ(a.GeneraCodiceArticolo(1), "1000000000000");
 }
 
 TEST_P(ArticleLookup, HighestCodeBeginningWithLettersRestartsDecimalCodesAtOne)

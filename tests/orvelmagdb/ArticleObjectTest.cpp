@@ -557,19 +557,6 @@ TEST_P(ArticleObject, AlternativeCodesLoadByCodeAppendAndSaveByReplacing)
     EXPECT_EQ(CountRows("CODICE_ALTERNATIVO_ARTICOLO"), 0);
 }
 
-TEST_P(ArticleObject, DeletingTheArticleTakesItsOwnedRowsAlong)
-{
-    CDomainArticolo a(&db());
-    Fill(a);
-    ASSERT_TRUE(a.DB_AddNew());
-    CDomainArticolo::CArrayCodiceAlternativo codes;
-    codes.Add(CDomainArticolo::CCodiceAlternativo("ALT", 0));
-    a.Set_CodiciAlternativi(codes);
-    ASSERT_TRUE(a.DB_Update_CodiciAlternativi());
-    ASSERT_TRUE(a.DB_Delete());
-    EXPECT_EQ(CountRows("CODICE_ALTERNATIVO_ARTICOLO"), 0);
-}
-
 TEST_P(ArticleObject, PrecisionsAreFixedWhenTheArticleIsBuilt)
 {
     CDomainArticolo before(&db());

@@ -9,6 +9,7 @@
 #include "orvelmagdb/ConfigGuard.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 #include "orveldblib/Decimal.h"
+#include "orveldblib/DecimalException.h"
 
 using orvel::test::ConfigGuard;
 
@@ -373,4 +374,26 @@ TEST_F(ArticlePrice, DensityIsKeptOnlyWhileManaged)
     a.Set_GESTISCI_DENSITA(0);
     EXPECT_TRUE(a.Get_DENSITA().IsZero());
     EXPECT_EQ(a.Get_GESTISCI_DENSITA(), 0);
+}
+
+TEST_F(ArticlePrice, AnOverflowingChainLeavesEveryPriceAsItWas)
+{
+    CDomainArticolo a;
+    Priced(a);
+    const Decimal largest = D("79228162514264337593543950335");
+    // The net cost still fits; the sale price, 25 percent above it, does not.
+    EXPECT_THROW(a.Set_PREZZO_ACQ_LISTINO_EURO(largest, true, true), DecimalOverflowException);
+    EXPECT_EQ(a.Get_PREZZO_ACQ_LISTINO_EURO(), D("100"));
+    EXPECT_EQ(a.Get_PREZZO_ACQ_PZ_EURO(), D("81"));
+    EXPECT_EQ(a.Get_PREZZO_PZ_EURO(), D("101.25"));
+    EXPECT_EQ(a.Get_PREZZO_PZ_EURO_IVATO(), D("123.53"));
+    // Going back from the largest net cost through two discounts of 10 overflows the list price;
+    // the net cost stored first is put back too.
+    EXPECT_THROW(a.Set_PREZZO_ACQ_PZ_EURO(largest, true, true), DecimalOverflowException);
+    EXPECT_EQ(a.Get_PREZZO_ACQ_PZ_EURO(), D("81"));
+    EXPECT_EQ(a.Get_PREZZO_ACQ_LISTINO_EURO(), D("100"));
+    EXPECT_EQ(a.Get_RICARICO(), D("25"));
+    // Without recomputation the same value is simply stored.
+    a.Set_PREZZO_ACQ_LISTINO_EURO(largest, false, true);
+    EXPECT_EQ(a.Get_PREZZO_ACQ_LISTINO_EURO(), largest);
 }

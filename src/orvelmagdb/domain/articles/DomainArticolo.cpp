@@ -5,7 +5,9 @@
 // the discount band that applies to the article for a partner.
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 
+#include <climits>
 #include <cstdlib>
+#include <iterator>
 
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
@@ -649,9 +651,15 @@ CString CDomainArticolo::GeneraCodiceArticolo(CDatabase* pDatabase, int mode)
 
     CString result;
     switch (mode) {
-    case 1:
-        result.Format("%0*d", digits, atoi(last) + 1);
+    case 1: {
+        // The number the last code starts with, as atoi reads it; a code too large for a number
+        // stays at the largest one instead of wrapping round.
+        long long number = std::strtoll(last, nullptr, 10);
+        if (number < LLONG_MAX)
+            ++number;
+        result.Format("%0*lld", digits, number);
         break;
+    }
     case 2: {
         CBase36Numeric counter;
         counter = last;
@@ -834,94 +842,97 @@ void CDomainArticolo::RicalcolaPrezzoIvato()
     PREZZO_PZ_EURO_IVATO = CalcolaPrezzoIvato(PREZZO_PZ_EURO, ALIQUOTA_IVA);
 }
 
+// Every price setter stores its value and recomputes what its flags ask for as one change: a
+// computation that overflows leaves every price of the chain as it was and lets the exception
+// through, so that a wrong input loses nothing.
+void CDomainArticolo::CambiaCatenaPrezzi(const std::function<void()>& steps)
+{
+    Decimal* const chain[] = {&PREZZO_ACQ_LISTINO_EURO, &SCONTO_1,  &SCONTO_2,       &SCONTO_3,
+                              &SCONTO_4,                &PREZZO_ACQ_PZ_EURO, &RICARICO, &PREZZO_PZ_EURO,
+                              &PREZZO_PZ_EURO_IVATO};
+    Decimal saved[std::size(chain)];
+    for (std::size_t i = 0; i < std::size(chain); ++i)
+        saved[i] = *chain[i];
+    try {
+        steps();
+        ImpostaPrecisioni();
+    } catch (...) {
+        for (std::size_t i = 0; i < std::size(chain); ++i)
+            *chain[i] = saved[i];
+        throw;
+    }
+}
+
 void CDomainArticolo::Set_PREZZO_ACQ_LISTINO_EURO(const Decimal& value, bool cost, bool sale)
 {
-    PREZZO_ACQ_LISTINO_EURO = value;
-    if (cost) {
-        RicalcolaCostoNetto();
-        if (sale)
+    CambiaCatenaPrezzi([&] {
+        PREZZO_ACQ_LISTINO_EURO = value;
+        if (cost) {
+            RicalcolaCostoNetto();
+            if (sale)
+                RicalcolaPrezzoVendita();
+        }
+    });
+}
+
+// The four discounts recompute the same way: net cost, then sale price and price with VAT.
+void CDomainArticolo::Set_SCONTO_1(const Decimal& value, bool recompute) { SetSconto(SCONTO_1, value, recompute); }
+void CDomainArticolo::Set_SCONTO_2(const Decimal& value, bool recompute) { SetSconto(SCONTO_2, value, recompute); }
+void CDomainArticolo::Set_SCONTO_3(const Decimal& value, bool recompute) { SetSconto(SCONTO_3, value, recompute); }
+void CDomainArticolo::Set_SCONTO_4(const Decimal& value, bool recompute) { SetSconto(SCONTO_4, value, recompute); }
+
+void CDomainArticolo::SetSconto(Decimal& discount, const Decimal& value, bool recompute)
+{
+    CambiaCatenaPrezzi([&] {
+        discount = value;
+        if (recompute) {
+            RicalcolaCostoNetto();
             RicalcolaPrezzoVendita();
-    }
-    ImpostaPrecisioni();
-}
-
-void CDomainArticolo::Set_SCONTO_1(const Decimal& value, bool recompute)
-{
-    SCONTO_1 = value;
-    if (recompute) {
-        RicalcolaCostoNetto();
-        RicalcolaPrezzoVendita();
-    }
-    ImpostaPrecisioni();
-}
-
-void CDomainArticolo::Set_SCONTO_2(const Decimal& value, bool recompute)
-{
-    SCONTO_2 = value;
-    if (recompute) {
-        RicalcolaCostoNetto();
-        RicalcolaPrezzoVendita();
-    }
-    ImpostaPrecisioni();
-}
-
-void CDomainArticolo::Set_SCONTO_3(const Decimal& value, bool recompute)
-{
-    SCONTO_3 = value;
-    if (recompute) {
-        RicalcolaCostoNetto();
-        RicalcolaPrezzoVendita();
-    }
-    ImpostaPrecisioni();
-}
-
-void CDomainArticolo::Set_SCONTO_4(const Decimal& value, bool recompute)
-{
-    SCONTO_4 = value;
-    if (recompute) {
-        RicalcolaCostoNetto();
-        RicalcolaPrezzoVendita();
-    }
-    ImpostaPrecisioni();
+        }
+    });
 }
 
 void CDomainArticolo::Set_PREZZO_ACQ_PZ_EURO(const Decimal& value, bool list, bool sale)
 {
-    PREZZO_ACQ_PZ_EURO = value;
-    if (list) {
-        PREZZO_ACQ_LISTINO_EURO = CalcolaCostoListino(PREZZO_ACQ_PZ_EURO, SCONTO_1, SCONTO_2, SCONTO_3, SCONTO_4);
-        if (sale)
-            RicalcolaPrezzoVendita();
-    }
-    ImpostaPrecisioni();
+    CambiaCatenaPrezzi([&] {
+        PREZZO_ACQ_PZ_EURO = value;
+        if (list) {
+            PREZZO_ACQ_LISTINO_EURO = CalcolaCostoListino(PREZZO_ACQ_PZ_EURO, SCONTO_1, SCONTO_2, SCONTO_3, SCONTO_4);
+            if (sale)
+                RicalcolaPrezzoVendita();
+        }
+    });
 }
 
 void CDomainArticolo::Set_RICARICO(const Decimal& value, bool recompute)
 {
-    RICARICO = value;
-    if (recompute)
-        RicalcolaPrezzoVendita();
-    ImpostaPrecisioni();
+    CambiaCatenaPrezzi([&] {
+        RICARICO = value;
+        if (recompute)
+            RicalcolaPrezzoVendita();
+    });
 }
 
 void CDomainArticolo::Set_PREZZO_PZ_EURO(const Decimal& value, bool recompute)
 {
-    PREZZO_PZ_EURO = value;
-    if (recompute) {
-        RICARICO = CalcolaRicarico();
-        RicalcolaPrezzoIvato();
-    }
-    ImpostaPrecisioni();
+    CambiaCatenaPrezzi([&] {
+        PREZZO_PZ_EURO = value;
+        if (recompute) {
+            RICARICO = CalcolaRicarico();
+            RicalcolaPrezzoIvato();
+        }
+    });
 }
 
 void CDomainArticolo::Set_PREZZO_PZ_EURO_IVATO(const Decimal& value, bool recompute)
 {
-    PREZZO_PZ_EURO_IVATO = value;
-    if (recompute) {
-        PREZZO_PZ_EURO = CalcolaPrezzoDaIvato(PREZZO_PZ_EURO_IVATO, ALIQUOTA_IVA);
-        RICARICO = CalcolaRicarico();
-    }
-    ImpostaPrecisioni();
+    CambiaCatenaPrezzi([&] {
+        PREZZO_PZ_EURO_IVATO = value;
+        if (recompute) {
+            PREZZO_PZ_EURO = CalcolaPrezzoDaIvato(PREZZO_PZ_EURO_IVATO, ALIQUOTA_IVA);
+            RICARICO = CalcolaRicarico();
+        }
+    });
 }
 
 bool CDomainArticolo::SetMargine(const Decimal& margin, bool recompute)

@@ -18,6 +18,8 @@
 // resolution let it through to the caller.
 #pragma once
 
+#include <functional>
+
 #include "afx/Array.h"
 #include "afx/Export.h"
 #include "afx/String.h"
@@ -309,6 +311,10 @@ protected:
     // The mark-up of the article's own net cost and sale price.
     Decimal CalcolaRicarico() const;
 
+    // Runs a change of the price chain as one: on an exception (an overflowing computation) every
+    // price is put back as it was before the exception goes on.
+    void CambiaCatenaPrezzi(const std::function<void()>& steps);
+    void SetSconto(Decimal& discount, const Decimal& value, bool recompute);
     // Helpers of the setters and the reference loads.
     bool LoadFirstOf(const char* column, const CString& value);
     void RicalcolaCostoNetto();
