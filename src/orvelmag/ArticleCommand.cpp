@@ -17,8 +17,6 @@
 #include "orveldlglib/ApplicationAdministrator.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 #include "orvelmagdb/domain/promotions/DomainFasciaSconto.h"
-#include "orvelmagdb/recordsets/articles/CategoriaScontoCompletoSet.h"
-#include "orvelmagdb/recordsets/articles/SoggettoCategoriaScontoCompSet.h"
 
 namespace orvelmag {
 
@@ -195,32 +193,6 @@ bool FindArticle(CDatabase& db, const std::string& key, CDomainArticolo& article
     return true;
 }
 
-// The band that applies to the article for the partner (0: none): the partner's band for the
-// article's category, else the category's default band, else no band.
-// TEMPORARY: read here from the band views until the article object's own resolution is linked.
-CDomainFasciaSconto BandFor(const CDomainArticolo& article, long partnerId)
-{
-    CDomainFasciaSconto band(article.GetDatabase());
-    if (article.Get_ID_CATEGORIA().IsEmpty())
-        return band;
-    const CString category = CDomainClass::SetFilterParam(article.Get_ID_CATEGORIA());
-    CCategoriaScontoCompletoSet defaults(article.GetDatabase());
-    defaults.m_strFilter.Format("( F_PREDEFINITO = 1 ) AND ( CATEGORIA_ID = '%s' )", category.GetString());
-    defaults.Open();
-    if (!defaults.IsEOF())
-        band.FromRecordset(defaults);
-    defaults.Close();
-    if (partnerId > 0) {
-        CSoggettoCategoriaScontoCompSet own(article.GetDatabase());
-        own.m_strFilter.Format("( CATEGORIA_ID = '%s' ) AND ( SOGGETTO_ID = %ld )", category.GetString(), partnerId);
-        own.Open();
-        if (!own.IsEOF())
-            band.FromRecordset(own);
-        own.Close();
-    }
-    return band;
-}
-
 void LoadOwned(CDomainArticolo& article)
 {
     article.DB_Load_CodiciAlternativi();
@@ -313,7 +285,7 @@ int Find(CDatabase& db, const Arguments& args, std::ostream& out)
     out << "found by " << how << "\n";
     PrintArticle(article, out);
 
-    const CDomainFasciaSconto band = BandFor(article, partnerId);
+    const CDomainFasciaSconto band = article.GetFasciaScontoXCategoria(partnerId);
     std::string source;
     if (band.Get_ID().IsEmpty())
         source = article.Get_ID_CATEGORIA().IsEmpty() ? "the article has no category" : "no band for the category";
