@@ -255,6 +255,25 @@ TEST_P(ArticleObject, EmptyOptionalTextsAreNullButTheShortDescriptionIsAnEmptyTe
     ASSERT_TRUE(b.DB_Edit());
     EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE DENSITA IS NULL AND ID_GRUPPO IS NULL"), 1);
     EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE DESCRIZIONE_RIDOTTA IS NULL"), 0);
+
+    // An edit fills columns that were NULL, and empties them again.
+    b.Set_FILEFOTO("late.jpg");
+    b.Set_ID_CATEGORIA("C1");
+    b.Set_FOR_PREZZO_VENDITA_ID(7);
+    b.Set_GESTISCI_DENSITA(1);
+    b.Set_DENSITA(D("1.5"));
+    ASSERT_TRUE(b.DB_Edit());
+    EXPECT_EQ(Column("FILEFOTO"), "late.jpg");
+    EXPECT_EQ(Column("ID_CATEGORIA"), "C1");
+    EXPECT_EQ(QueryLong("SELECT ID_FORMULA_PREZZO_VENDITA FROM ARTICOLO WHERE ID = 'A1'"), 7);
+    EXPECT_EQ(Column("DENSITA"), "1.5");
+    b.Set_FILEFOTO("");
+    b.Set_FOR_PREZZO_VENDITA_ID(-1);
+    b.Set_GESTISCI_DENSITA(0);
+    ASSERT_TRUE(b.DB_Edit());
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE FILEFOTO IS NULL AND DENSITA IS NULL "
+                        "AND ID_FORMULA_PREZZO_VENDITA IS NULL"),
+              1);
 }
 
 TEST_P(ArticleObject, FormulaIdsBelowOneAreNullAndADensityOfZeroIsStillManaged)
