@@ -26,6 +26,7 @@
 #include "orveldlglib/ApplicationAdministrator.h"
 #include "orvelmagdb/base/Schema.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
+#include "orvelmagdb/recordsets/articles/ArticoloCompletoSet.h"
 
 namespace {
 
@@ -176,6 +177,49 @@ void BM_DB_Load_ByBarcode(benchmark::State& state)
 BENCHMARK(BM_DB_Load_ByCode)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DB_Load_ByEan)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DB_Load_ByBarcode)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// The two statements a lookup by EAN runs, each alone, to show where its time goes: the query
+// that turns the key into an article code, and the read of the article's row from the view that
+// joins its VAT, category, family, group, department and formulas.
+void BM_EanToCode_QueryOnly(benchmark::State& state)
+{
+    const long n = state.range(0);
+    CDatabase& db = Shop(n);
+    Walk walk{n};
+    for (auto _ : state) {
+        const std::string ean = Ean(walk.Next());
+        CString sql;
+        sql.Format("SELECT A.ID FROM ARTICOLO A WHERE A.CODICE_EAN = '%s' UNION SELECT CAA.ID_ARTICOLO FROM "
+                   "CODICE_ALTERNATIVO_ARTICOLO CAA WHERE (CAA.CODICE = '%s') AND (CAA.TIPO <> %d) ",
+                   ean.c_str(), ean.c_str(), 0);
+        CODBCRecordset query(&db);
+        query.Open(sql);
+        if (query.IsEOF()) {
+            state.SkipWithError("no article for the EAN");
+            break;
+        }
+        benchmark::DoNotOptimize(query.Field(0)->AsString());
+    }
+}
+void BM_ArticleRow_ViewOnly(benchmark::State& state)
+{
+    const long n = state.range(0);
+    CDatabase& db = Shop(n);
+    Walk walk{n};
+    for (auto _ : state) {
+        CArticoloCompletoSet rs(&db);
+        rs.m_strFilter.Format("ID = '%s'", Code(walk.Next()).c_str());
+        rs.m_strSort = "ID";
+        rs.Open();
+        if (rs.IsEOF()) {
+            state.SkipWithError("no row in the article view");
+            break;
+        }
+        benchmark::DoNotOptimize(rs.PREZZO_PZ_EURO);
+    }
+}
+BENCHMARK(BM_EanToCode_QueryOnly)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArticleRow_ViewOnly)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 // An article as a shop has it: list price, two discounts, mark-up and VAT.
 CDomainArticolo PricedArticle()
