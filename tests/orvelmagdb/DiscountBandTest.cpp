@@ -24,11 +24,7 @@
 #include "orvelmagdb/recordsets/articles/SoggettoCategoriaScontoCompSet.h"
 #include "support/DatabaseTest.h"
 
-// The article object declares its band resolution (GetFasciaScontoXCategoria) before it defines
-// it; this switch turns the article case on once the definition is in the library, so the suite
-// links in the meantime.
-#define ORVEL_TEST_ARTICLE_BAND_RESOLUTION 1
-#if ORVEL_TEST_ARTICLE_BAND_RESOLUTION && __has_include("orvelmagdb/domain/articles/DomainArticolo.h")
+#if __has_include("orvelmagdb/domain/articles/DomainArticolo.h")
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 #define ORVEL_TEST_HAS_ARTICLE 1
 #endif
