@@ -14,7 +14,8 @@
 #include "orvelmagdb/recordsets/promotions/ArticoloPromozioneListSet.h"
 #include "orvelmagdb/recordsets/promotions/ArticoloPromozioneSet.h"
 #include "orvelmagdb/recordsets/promotions/BuonoEmessoSet.h"
-#include "orvelmagdb/recordsets/promotions/EmissioneBuonoCausaleSet.h"
+#include "orvelmagdb/ArticlePrivateRecordset.h"
+#include "orvelmagdb/recordsets/promotions/detail/EmissioneBuonoCausaleSet.h"
 #include "orvelmagdb/recordsets/promotions/EmissioneBuonoCompletaSet.h"
 #include "orvelmagdb/recordsets/promotions/EmissioneBuonoSet.h"
 #include "orvelmagdb/recordsets/promotions/PostazioneCompletaSet.h"
@@ -304,7 +305,9 @@ TEST_P(PromotionViews, VoucherCampaignShowsItsCompanyAndKeepsItsListsAsSaved)
 
     // The campaign's lists are written as the object holds them: an object loaded twice holds
     // every id twice and saves it so without failing.
-    CEmissioneBuonoCausaleSet reasons(&db());
+    auto made = orvel::test::MakePrivateRecordset<CEmissioneBuonoCausaleSet>("CEmissioneBuonoCausaleSet", &db());
+    ASSERT_NE(made, nullptr);
+    CEmissioneBuonoCausaleSet& reasons = *made;
     reasons.m_strFilter = "ID_EMISSIONE_BUONO IS NULL";
     reasons.Open();
     for (long reason : {4L, 9L, 4L}) {

@@ -250,6 +250,7 @@ TEST_P(StockViews, LotWrittenThroughItsRecordsetComesBackThroughTheLotView)
         lot->QUANTITA_CARICATA = "100.000";
         lot->QUANTITA_SCARICATA = "0";
         lot->CODICE_FORNITORE = "LT-778";
+        lot->F_MODIFICA_MANUALE = 0;  // a number left alone after AddNew would go in as NULL
         lot->Update();
         lot->Close();
     }

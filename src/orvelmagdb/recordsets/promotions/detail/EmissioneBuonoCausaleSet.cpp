@@ -1,4 +1,4 @@
 // CEmissioneBuonoCausaleSet: columns, table and defaults come from the catalogue.
-#include "orvelmagdb/recordsets/promotions/EmissioneBuonoCausaleSet.h"
+#include "orvelmagdb/recordsets/promotions/detail/EmissioneBuonoCausaleSet.h"
 
 ORVEL_RECORDSET_IMPLEMENT(CEmissioneBuonoCausaleSet)
