@@ -23,117 +23,17 @@
 #include <ostream>
 #include <vector>
 
+#include "ArticleBatchWriter.h"
+#include "ArticleCsvReader.h"
 #include "ArticleInput.h"
+#include "ArticleKeys.h"
 #include "Cli.h"
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
-#include "orveldblib/DomainClass.h"
-#include "orvelmagdb/domain/articles/DomainArticolo.h"
 
 namespace orvelmag {
 
 namespace {
-
-// Splits a CSV stream into records, keeping the line each record starts on.
-class CsvReader {
-public:
-    explicit CsvReader(std::istream& in) : m_in(in)
-    {
-        // A byte-order mark that spreadsheet programs put in front of UTF-8 files.
-        if (m_in.peek() == 0xEF) {
-            char bom[3] = {};
-            m_in.read(bom, 3);
-            if (!(bom[0] == '\xEF' && bom[1] == '\xBB' && bom[2] == '\xBF')) {
-                m_in.clear();
-                m_in.seekg(0);
-            }
-        }
-    }
-
-    // The next record that is not a blank line; false at the end of the file. A malformed
-    // record still comes back whole, with `error` saying what is wrong with it.
-    bool Next(std::vector<std::string>& fields, long& line, std::string& error)
-    {
-        for (;;) {
-            fields.clear();
-            error.clear();
-            if (m_in.peek() == std::char_traits<char>::eof())
-                return false;
-            line = m_line;
-            ReadRecord(fields, error);
-            if (fields.size() == 1 && fields[0].empty() && error.empty())
-                continue;
-            return true;
-        }
-    }
-
-private:
-    int Get()
-    {
-        const int c = m_in.get();
-        if (c == '\n')
-            ++m_line;
-        return c;
-    }
-
-    // True at the end of a record (the line break is consumed).
-    bool EndOfRecord(int c)
-    {
-        if (c == '\r' && m_in.peek() == '\n')
-            c = Get();
-        return c == '\n' || c == '\r' || c == std::char_traits<char>::eof();
-    }
-
-    void ReadRecord(std::vector<std::string>& fields, std::string& error)
-    {
-        std::string field;
-        for (;;) {
-            int c = Get();
-            if (c == '"' && field.empty()) {
-                // A quoted field: up to the quote that is not doubled.
-                for (;;) {
-                    c = Get();
-                    if (c == std::char_traits<char>::eof()) {
-                        error = "a quoted field is not closed";
-                        fields.push_back(field);
-                        return;
-                    }
-                    if (c == '"') {
-                        if (m_in.peek() == '"') {
-                            Get();
-                            field += '"';
-                            continue;
-                        }
-                        break;
-                    }
-                    field += static_cast<char>(c);
-                }
-                c = Get();
-                if (c != ',' && !EndOfRecord(c)) {
-                    if (error.empty())
-                        error = "text follows the closing quote of field " + std::to_string(fields.size() + 1);
-                    // Keep reading to the end of the record so that the next one starts right.
-                    while (c != ',' && !EndOfRecord(c)) {
-                        field += static_cast<char>(c);
-                        c = Get();
-                    }
-                }
-            } else {
-                while (c != ',' && !EndOfRecord(c)) {
-                    field += static_cast<char>(c);
-                    c = Get();
-                }
-            }
-            fields.push_back(field);
-            field.clear();
-            if (c != ',')
-                return;
-        }
-    }
-
-    std::istream& m_in;
-    long m_line = 1;
-};
 
 std::string Lower(std::string text)
 {
@@ -209,118 +109,6 @@ ArticleInput ReadRow(const std::map<std::string, std::size_t>& columns, const st
     return input;
 }
 
-struct PendingRow {
-    long line;
-    ArticleInput input;
-};
-
-// Writes one article; the reason when the database refused it, else empty. The library's error
-// boxes of this write are collected in `messages`.
-std::string WriteRow(CDatabase& db, const PendingRow& row, std::string& messages)
-{
-    messages.clear();
-    try {
-        CDomainArticolo article(&db);
-        FillArticle(row.input, article);
-        if (SaveNewArticle(article))
-            return {};
-        return messages.empty() ? "the database refused the article" : messages;
-    } catch (const InputError& e) {
-        return e.message;
-    } catch (const CDBException& e) {
-        return e.what();
-    }
-}
-
-class BatchWriter {
-public:
-    BatchWriter(CDatabase& db, std::ostream& out) : m_db(db), m_out(out)
-    {
-        CDomainClass::SetMessageHandler([this](const CString& text, UINT, UINT) {
-            CString line(text);
-            line.Replace('\n', ' ');
-            if (!m_messages.empty())
-                m_messages += "; ";
-            m_messages += line.GetString();
-        });
-    }
-    ~BatchWriter() { InstallErrorReporter(); }
-    BatchWriter(const BatchWriter&) = delete;
-    BatchWriter& operator=(const BatchWriter&) = delete;
-
-    // Writes the rows, all in one transaction when the database takes them all, else one by one.
-    void Write(std::vector<PendingRow>& rows)
-    {
-        if (rows.empty())
-            return;
-        if (WriteAll(rows)) {
-            m_added += static_cast<long>(rows.size());
-        } else {
-            for (const PendingRow& row : rows) {
-                std::string reason;
-                if (WriteOne(row, reason))
-                    ++m_added;
-                else
-                    Refuse(row.line, reason);
-            }
-        }
-        rows.clear();
-    }
-
-    void Refuse(long line, const std::string& reason)
-    {
-        ++m_refused;
-        m_out << "line " << line << ": " << reason << "\n";
-    }
-
-    long Added() const { return m_added; }
-    long Refused() const { return m_refused; }
-
-private:
-    bool WriteAll(const std::vector<PendingRow>& rows)
-    {
-        try {
-            m_db.BeginTrans();
-            for (const PendingRow& row : rows) {
-                if (!WriteRow(m_db, row, m_messages).empty()) {
-                    m_db.Rollback();
-                    return false;
-                }
-            }
-            m_db.CommitTrans();
-            return true;
-        } catch (const CDBException&) {
-            if (m_db.IsInTransaction())
-                m_db.Rollback();
-            return false;
-        }
-    }
-
-    bool WriteOne(const PendingRow& row, std::string& reason)
-    {
-        try {
-            m_db.BeginTrans();
-            reason = WriteRow(m_db, row, m_messages);
-            if (reason.empty()) {
-                m_db.CommitTrans();
-                return true;
-            }
-            m_db.Rollback();
-        } catch (const CDBException& e) {
-            reason = e.what();
-            if (m_db.IsInTransaction())
-                m_db.Rollback();
-        }
-        return false;
-    }
-
-    CDatabase& m_db;
-    std::ostream& m_out;
-    std::string m_messages;
-    long m_added = 0;
-    long m_refused = 0;
-};
-
 }  // namespace
 
 int ImportArticles(CDatabase& db, const std::string& path, long batchSize, std::ostream& out)
@@ -328,7 +116,7 @@ int ImportArticles(CDatabase& db, const std::string& path, long batchSize, std::
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw UsageError{"cannot read " + path};
-    CsvReader reader(file);
+    ArticleCsvReader reader(file);
     std::vector<std::string> fields;
     long line = 0;
     std::string error;
@@ -349,9 +137,9 @@ int ImportArticles(CDatabase& db, const std::string& path, long batchSize, std::
     if (columns.count("code") == 0 || columns.count("description") == 0)
         throw UsageError{path + ": the first line must name at least the columns code and description"};
 
-    BatchWriter writer(db, out);
+    ArticleBatchWriter writer(db, out);
     ArticleKeys claimed;
-    std::vector<PendingRow> pending;
+    std::vector<ArticleRow> pending;
     long rows = 0;
     while (reader.Next(fields, line, error)) {
         ++rows;
@@ -361,7 +149,7 @@ int ImportArticles(CDatabase& db, const std::string& path, long batchSize, std::
             if (fields.size() != columns.size())
                 throw InputError{"has " + std::to_string(fields.size()) + " fields, the first line names " +
                                  std::to_string(columns.size())};
-            PendingRow row{line, ReadRow(columns, fields)};
+            ArticleRow row{line, ReadRow(columns, fields)};
             if (std::string clash = claimed.Clash(row.input); !clash.empty())
                 throw InputError{clash};
             CheckArticleAgainstDatabase(db, row.input);

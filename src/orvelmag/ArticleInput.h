@@ -7,7 +7,6 @@
 
 #include <array>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,19 +65,6 @@ long ParseWhole(const std::string& what, const std::string& text, long low, long
 // The checks that need no database: required fields, lengths, EAN form and check digit, one way
 // of giving the sale price, repeated codes or suppliers within the article.
 void CheckArticleInput(const ArticleInput& input);
-
-// The keys that articles accepted so far claim, so that an import refuses a second article with
-// the same code, EAN or alternative code before either is written.
-class ArticleKeys {
-public:
-    // The reason the article's keys clash with one claimed before, or empty.
-    std::string Clash(const ArticleInput& input) const;
-    void Claim(const ArticleInput& input);
-
-private:
-    std::set<std::string> m_codes;     // own codes and type-0 alternative codes
-    std::set<std::string> m_barcodes;  // EANs and barcode-like alternative codes
-};
 
 // The checks against what the database holds: the code, the EAN and the alternative codes must
 // not reach another article; VAT code, category and suppliers must exist. Throws InputError.

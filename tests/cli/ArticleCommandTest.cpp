@@ -263,6 +263,30 @@ TEST_P(ArticleCommand, BadArticlesAreRefusedWithAReasonAndNothingIsWritten)
     EXPECT_EQ(CountRows("ARTICOLO_FORNITORE"), 1);
 }
 
+TEST_P(ArticleCommand, AnArticleGoesInWithWhatItOwnsOrNotAtAll)
+{
+    MakeShop();
+    // The database refuses one alternative code, which is written after the article's row.
+    if (IsPostgreSQL()) {
+        Exec("CREATE FUNCTION REFUSE_CODE() RETURNS TRIGGER AS $$ BEGIN IF NEW.CODICE = 'BLOCKED' THEN "
+             "RAISE EXCEPTION 'code BLOCKED is reserved'; END IF; RETURN NEW; END $$ LANGUAGE plpgsql");
+        Exec("CREATE TRIGGER REFUSE_CODE BEFORE INSERT ON CODICE_ALTERNATIVO_ARTICOLO FOR EACH ROW "
+             "EXECUTE FUNCTION REFUSE_CODE()");
+    } else {
+        Exec("CREATE TRIGGER REFUSE_CODE BEFORE INSERT ON CODICE_ALTERNATIVO_ARTICOLO WHEN NEW.CODICE = 'BLOCKED' "
+             "BEGIN SELECT RAISE(ABORT, 'code BLOCKED is reserved'); END");
+    }
+    CommandResult r = Run("article add X1 Uno --alt FREE:0 --alt BLOCKED:0 --supplier 9:a:b");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_TRUE(Contains(r.output, "error: ")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "code BLOCKED is reserved")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "article X1 not added")) << r.output;
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE ID = 'X1'"), 0);
+    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM CODICE_ALTERNATIVO_ARTICOLO WHERE ID_ARTICOLO = 'X1'"), 0);
+    EXPECT_EQ(CountRows("ARTICOLO_FORNITORE"), 1);
+    EXPECT_EQ(Run("article find FREE").exitCode, 1);
+}
+
 TEST_P(ArticleCommand, QuotesInsideCodesAreData)
 {
     MakeShop();
@@ -383,8 +407,22 @@ TEST_P(ArticleCommand, ImportOfAnUnreadableFileWritesNothing)
     EXPECT_EQ(Run("article import x.csv --batch 0").exitCode, 2);
     EXPECT_EQ(CountRows("ARTICOLO"), 1);
 
-    // A file whose rows are all good says so and exits 0; header names ignore case and blanks.
-    CommandResult good = Run("article import '" + WriteFile("good.csv", " CODE , Description\nG1,Uno\nG2,Due\n") + "'");
+    // A quote never closed swallows the rest of the file into one bad row, reported where it began.
+    CommandResult open = Run("article import '" +
+                             WriteFile("open.csv", "code,description\nO1,Uno\nO2,\"Due\nO3,Tre\n") + "'");
+    EXPECT_EQ(open.exitCode, 1) << open.output;
+    EXPECT_TRUE(Contains(open.output, "line 3: a quoted field is not closed")) << open.output;
+    EXPECT_TRUE(Contains(open.output, "imported 1 article from 2 rows; 1 row refused")) << open.output;
+    EXPECT_EQ(CountRows("ARTICOLO"), 2);
+
+    // A file whose rows are all good says so and exits 0; header names ignore case and blanks,
+    // and the byte-order mark that spreadsheets write is not part of the first name.
+    CommandResult bom =
+        Run("article import '" + WriteFile("bom.csv", "\xEF\xBB\xBF" "code,description\r\nM1,Uno\r\n") + "'");
+    EXPECT_EQ(bom.exitCode, 0) << bom.output;
+    EXPECT_TRUE(Contains(Ok("article show M1"), "description: Uno\n"));
+
+    CommandResult good = Run("article import '" + WriteFile("good.csv", " CODE , Description\nG1,Uno\nG2,Due") + "'");
     EXPECT_EQ(good.exitCode, 0) << good.output;
     EXPECT_TRUE(Contains(good.output, "imported 2 articles from 2 rows\n")) << good.output;
 }
