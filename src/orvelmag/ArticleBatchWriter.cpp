@@ -1,6 +1,7 @@
 // Writing the checked rows of an article import in batches.
 #include "ArticleBatchWriter.h"
 
+#include <exception>
 #include <ostream>
 
 #include "Cli.h"
@@ -99,7 +100,8 @@ std::string ArticleBatchWriter::WriteRow(const ArticleRow& row)
         return m_messages.empty() ? "the database refused the article" : m_messages;
     } catch (const InputError& e) {
         return e.message;
-    } catch (const CDBException& e) {
+    } catch (const std::exception& e) {
+        // Database errors, and anything else that stops one article, refuse that row only.
         return e.what();
     }
 }

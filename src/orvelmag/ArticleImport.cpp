@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -28,7 +29,6 @@
 #include "ArticleInput.h"
 #include "ArticleKeys.h"
 #include "Cli.h"
-#include "odbc/DBException.h"
 #include "odbc/Database.h"
 
 namespace orvelmag {
@@ -157,7 +157,7 @@ int ImportArticles(CDatabase& db, const std::string& path, long batchSize, std::
             pending.push_back(std::move(row));
         } catch (const InputError& e) {
             writer.Refuse(line, e.message);
-        } catch (const CDBException& e) {
+        } catch (const std::exception& e) {
             writer.Refuse(line, e.what());
         }
         if (static_cast<long>(pending.size()) >= batchSize) {

@@ -43,6 +43,8 @@ void CheckCode(const std::string& what, const std::string& code)
 {
     if (code.empty())
         throw InputError{what + " is empty"};
+    if (Trim(code) != code)
+        throw InputError{what + " \"" + code + "\" begins or ends with a blank"};
     if (code.size() > kMaxText)
         throw InputError{what + " \"" + code.substr(0, 20) + "...\" is longer than 255 characters"};
     if (HasControlCharacter(code))
@@ -106,6 +108,10 @@ Decimal ParseAmount(const std::string& what, const std::string& text)
         throw InputError{"the " + what + " \"" + text + "\" is not a number such as 12.50"};
     if (value.IsNegative())
         throw InputError{"the " + what + " \"" + text + "\" is below zero"};
+    // Far above any real price, and far enough below the decimal range that the price chain
+    // (mark-ups, VAT, the list multiplier) cannot overflow on the way.
+    if (value > Decimal(1000000000L))
+        throw InputError{"the " + what + " \"" + text + "\" is above 1000000000"};
     return value;
 }
 
@@ -115,8 +121,8 @@ Decimal ParseMarkup(const std::string& text)
     const std::string trimmed = Trim(text);
     if (trimmed.empty() || !Decimal::TryParse(trimmed.c_str(), value))
         throw InputError{"the mark-up \"" + text + "\" is not a number such as 40"};
-    if (value <= Decimal(-100))
-        throw InputError{"the mark-up \"" + text + "\" must be above -100"};
+    if (value <= Decimal(-100) || value > Decimal(1000000L))
+        throw InputError{"the mark-up \"" + text + "\" must be above -100 and at most 1000000"};
     return value;
 }
 

@@ -223,6 +223,10 @@ TEST_P(ArticleCommand, BadArticlesAreRefusedWithAReasonAndNothingIsWritten)
     } cases[] = {
         {"article add X1 Uno --list-price 1,50", 2, "the list price \"1,50\" is not a number"},
         {"article add X1 Uno --list-price -3", 2, "is below zero"},
+        {"article add X1 Uno --cost 79228162514264337593543950 --markup 900", 2, "is above 1000000000"},
+        {"article add X1 Uno --cost 1 --markup 2000000", 2, "at most 1000000"},
+        {"article add X1 Uno --price 1e5", 2, "the sale price \"1e5\" is not a number"},
+        {"article add ' X1' Uno", 2, "begins or ends with a blank"},
         {"article add X1 Uno --cost 1 --discounts 10,abc", 2, "are not numbers"},
         {"article add X1 Uno --cost 1 --discounts 120", 2, "the discount 120 is not between 0 and 100"},
         {"article add X1 Uno --cost 1 --discounts 1,2,3,4,5", 2, "more than four"},
@@ -337,6 +341,7 @@ TEST_P(ArticleCommand, ImportKeepsGoodRowsAndReportsBadOnesByLine)
     for (const char* line : expected)
         EXPECT_TRUE(Contains(r.output, line)) << line << "\n" << r.output;
     EXPECT_FALSE(Contains(r.output, "line 2:")) << r.output;
+    EXPECT_FALSE(Contains(r.output, "rows read")) << "a short file prints no progress\n" << r.output;
     EXPECT_FALSE(Contains(r.output, "line 8:")) << r.output;
 
     EXPECT_EQ(CountRows("ARTICOLO"), 5);
