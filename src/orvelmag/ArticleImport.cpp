@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cctype>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -113,6 +114,9 @@ ArticleInput ReadRow(const std::map<std::string, std::size_t>& columns, const st
 
 int ImportArticles(CDatabase& db, const std::string& path, long batchSize, std::ostream& out)
 {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        throw UsageError{path + " is a folder, not a CSV file"};
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw UsageError{"cannot read " + path};

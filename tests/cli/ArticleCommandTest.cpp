@@ -410,6 +410,9 @@ TEST_P(ArticleCommand, ImportOfAnUnreadableFileWritesNothing)
     EXPECT_EQ(missing.exitCode, 2) << missing.output;
     EXPECT_TRUE(Contains(missing.output, "cannot read /nonexistent/articles.csv")) << missing.output;
     EXPECT_EQ(Run("article import x.csv --batch 0").exitCode, 2);
+    CommandResult folder = Run("article import '" + dir.string() + "'");
+    EXPECT_EQ(folder.exitCode, 2) << folder.output;
+    EXPECT_TRUE(Contains(folder.output, "is a folder")) << folder.output;
     EXPECT_EQ(CountRows("ARTICOLO"), 1);
 
     // A quote never closed swallows the rest of the file into one bad row, reported where it began.
