@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <iomanip>
 #include <ostream>
-#include <sstream>
 
 #include "ArticleImport.h"
 #include "ArticleInput.h"

@@ -26,7 +26,8 @@ const std::map<std::string, Command>& Commands()
                      "          [--alt CODE:TYPE]... [--supplier ID:CODE:DESCRIPTION]...\n"
                      "                                  add an article (type 0: another article code,\n"
                      "                                  other types: a barcode)\n"
-                     "  orvelmag article show CODE       show an article with its price chain\n"
+                     "  orvelmag article show CODE\n"
+                     "                                  show an article with its price chain\n"
                      "  orvelmag article find KEY [--partner ID]\n"
                      "                                  find by code, alternative code, EAN or barcode,\n"
                      "                                  with the discount band for the partner\n"
@@ -45,7 +46,8 @@ const std::map<std::string, Command>& Commands()
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
         {"partner", {orvelmag::RunPartner,
                      "partner add ID NAME [--kind customer|supplier] [--band B] | band ID CATEGORY BAND\n"
-                     "          | show ID             business partners and their bands per category"}},
+                     "          | show ID\n"
+                     "                                  business partners and their bands per category"}},
         {"schema", {orvelmag::RunSchema,
                     "schema check [--connect S]      list what a database lacks for the library\n"
                     "  orvelmag schema sql [--dialect sqlite|postgresql]\n"
