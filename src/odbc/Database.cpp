@@ -83,10 +83,36 @@ const std::vector<CString>& Connection::PrimaryKey(const CString& table)
 
 void Connection::Execute(const CString& sql)
 {
+    // A change of tables or views may change what a kept query returns: prepare anew.
+    CString head(sql);
+    head.TrimLeft();
+    head = head.Left(6);
+    head.MakeUpper();
+    if (head == "CREATE" || head.Left(4) == "DROP" || head.Left(5) == "ALTER")
+        ForgetPreparedQueries();
     for (const CString& statementText : dialect.Translate(sql, false)) {
         Statement statement(dbc.get(), narrow);
         statement.ExecDirect(statementText);
     }
+}
+
+std::unique_ptr<Statement> Connection::TakePreparedQuery(const std::string& sql)
+{
+    for (auto it = preparedQueries.begin(); it != preparedQueries.end(); ++it) {
+        if (it->first == sql) {
+            std::unique_ptr<Statement> statement = std::move(it->second);
+            preparedQueries.erase(it);
+            return statement;
+        }
+    }
+    return nullptr;
+}
+
+void Connection::KeepPreparedQuery(const std::string& sql, std::unique_ptr<Statement> statement)
+{
+    preparedQueries.emplace_front(sql, std::move(statement));
+    if (preparedQueries.size() > kPreparedQueryLimit)
+        preparedQueries.pop_back();
 }
 
 }  // namespace orvel::odbc::detail
@@ -183,6 +209,7 @@ void CDatabase::Close()
     if (!m_connection)
         return;
     std::unique_ptr<Connection> connection = std::move(m_connection);
+    connection->ForgetPreparedQueries();  // freed while their connection is still there
     if (connection->inTransaction)
         SQLEndTran(SQL_HANDLE_DBC, connection->dbc.get(), SQL_ROLLBACK);
     SQLDisconnect(connection->dbc.get());

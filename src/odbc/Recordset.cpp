@@ -4,6 +4,7 @@
 
 #include <cxxabi.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -251,6 +252,69 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
     return TRUE;
 }
 
+namespace {
+
+// Turns the text literals of a query into parameters, so that the same query with other values
+// has the same text and its prepared statement can be reused: "... WHERE ID = 'A1'" becomes
+// "... WHERE ID = ?" with "A1" as a parameter. The query's own "?" keep their values, in order.
+// Declines (false) for text it does not read with certainty: comments, prefixed literals
+// (X'..', N'..') or an unterminated quote.
+bool literalsAsParameters(const std::string& sql, const std::vector<Value>& ownParams, std::string& out,
+                          std::vector<Value>& params)
+{
+    out.clear();
+    out.reserve(sql.size());
+    params.clear();
+    std::size_t nextOwn = 0;
+    for (std::size_t i = 0; i < sql.size();) {
+        char c = sql[i];
+        if (c == '\'') {
+            if (i > 0 && (std::isalnum(static_cast<unsigned char>(sql[i - 1])) != 0 || sql[i - 1] == '_'))
+                return false;
+            std::string literal;
+            std::size_t k = i + 1;
+            for (;;) {
+                if (k >= sql.size())
+                    return false;
+                if (sql[k] == '\'') {
+                    if (k + 1 < sql.size() && sql[k + 1] == '\'') {
+                        literal += '\'';
+                        k += 2;
+                        continue;
+                    }
+                    break;
+                }
+                literal += sql[k++];
+            }
+            out += '?';
+            params.push_back(Value::Text(std::move(literal)));
+            i = k + 1;
+        } else if (c == '"' || c == '[' || c == '`') {
+            char close = c == '[' ? ']' : c;
+            std::size_t end = sql.find(close, i + 1);
+            if (end == std::string::npos)
+                return false;
+            out.append(sql, i, end + 1 - i);
+            i = end + 1;
+        } else if ((c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') ||
+                   (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*')) {
+            return false;
+        } else if (c == '?') {
+            if (nextOwn >= ownParams.size())
+                return false;
+            params.push_back(ownParams[nextOwn++]);
+            out += c;
+            ++i;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return nextOwn == ownParams.size();
+}
+
+}  // namespace
+
 void CRecordset::runQuery()
 {
     RecordsetState& s = *m_state;
@@ -314,8 +378,43 @@ void CRecordset::runQuery()
     std::vector<Value> paramValues;
     for (const auto& p : s.params)
         paramValues.push_back(memberValue(p));
-    Statement query(dbc, connection.narrow);
-    query.Run(statements.back(), paramValues);
+
+    // On SQLite a single SELECT runs from a kept prepared statement when the same query (its
+    // literals taken out as parameters) ran before on this connection. Should that way fail, the
+    // query runs once more as written, which also gives the error its own text.
+    std::string keptText;
+    std::vector<Value> keptParams;
+    std::unique_ptr<Statement> query;
+    if (dialect.GetKind() == CDialect::sqlite && statements.size() == 1 && startsWithWord(statements.back(), "SELECT") &&
+        literalsAsParameters(statements.back().str(), paramValues, keptText, keptParams)) {
+        try {
+            query = connection.TakePreparedQuery(keptText);
+            if (!query) {
+                query = std::make_unique<Statement>(dbc, connection.narrow);
+                query->Prepare(CString(keptText));
+            }
+            query->Execute(keptParams);
+        } catch (const CDBException&) {
+            query.reset();
+            keptText.clear();
+        }
+    } else {
+        keptText.clear();
+    }
+    if (!query) {
+        query = std::make_unique<Statement>(dbc, connection.narrow);
+        query->Run(statements.back(), paramValues);
+    }
+    readResult(*query);
+    if (!keptText.empty()) {
+        query->CloseCursor();
+        connection.KeepPreparedQuery(keptText, std::move(query));
+    }
+}
+
+void CRecordset::readResult(orvel::odbc::detail::Statement& query)
+{
+    RecordsetState& s = *m_state;
 
     int resultColumns = query.ColumnCount();
     const bool readAll = ReadsResultColumns();

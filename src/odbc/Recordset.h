@@ -42,6 +42,7 @@
 
 namespace orvel::odbc::detail {
 struct RecordsetState;
+class Statement;
 }
 
 class ORVEL_API CRecordset : public CObject {
@@ -143,6 +144,7 @@ protected:
 private:
     void collectBindings();
     void runQuery();
+    void readResult(orvel::odbc::detail::Statement& query);
     void loadCurrent();
     void requireOpen(const char* operation) const;
     void requireCurrent(const char* operation) const;

@@ -451,6 +451,100 @@ TEST_P(Recordset, NumbersLeftAloneAfterAddNewAreInsertedAsNull)
     EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM ARTICOLO WHERE DESCRIZIONE = 'touched'"), 3);
 }
 
+// Queries run again and again (a till looking articles up) reuse their prepared statement with the
+// literals passed as values; what comes back must be exactly what the query as written gives.
+TEST_P(Recordset, RepeatedQueriesWithOtherValuesReadTheirOwnRows)
+{
+    InsertArticles();
+    Exec("INSERT INTO ARTICOLO (CODICE, DESCRIZIONE, QUANTITA) VALUES ('O''NEIL', 'it''s ? [x]', 3)");
+    CArticoloTestSet rs(&db());
+    for (int round = 0; round < 2; ++round) {
+        for (const char* code : {"A1", "A2", "O''NEIL", "A3", "none"}) {
+            SCOPED_TRACE(code);
+            rs.m_strFilter.Format("CODICE = '%s' AND DESCRIZIONE <> '?'", code);
+            rs.Open();
+            if (std::string(code) == "none") {
+                EXPECT_TRUE(rs.IsEOF());
+            } else {
+                ASSERT_FALSE(rs.IsEOF());
+                CString expected(code);
+                expected.Replace("''", "'");
+                EXPECT_STREQ(rs.m_CODICE, expected);
+                rs.MoveNext();
+                EXPECT_TRUE(rs.IsEOF());
+            }
+            rs.Close();
+        }
+    }
+    rs.m_strFilter = "DESCRIZIONE = 'it''s ? [x]'";
+    rs.Open();
+    ASSERT_FALSE(rs.IsEOF());
+    EXPECT_STREQ(rs.m_CODICE, "O'NEIL");
+    rs.Close();
+
+    // A query's own parameter and a literal together keep their order.
+    CArticoloByQuantitySet byQuantity(&db());
+    byQuantity.m_strFilter = "[QUANTITA] >= ? AND CODICE <> 'A3'";
+    for (long minimum : {1L, 4L, 13L}) {
+        byQuantity.m_minimum = minimum;
+        byQuantity.Open();
+        long count = 0;
+        for (; !byQuantity.IsEOF(); byQuantity.MoveNext())
+            ++count;
+        byQuantity.Close();
+        EXPECT_EQ(count, minimum == 1 ? 3 : (minimum == 4 ? 1 : 0)) << minimum;
+    }
+}
+
+TEST_P(Recordset, AQueryThatTakesNoParametersStillRunsAsWritten)
+{
+    InsertArticles();
+    // A single-quoted alias is a name to SQLite, not a value: the query runs as it is written.
+    CArticoloTestSet rs(&db());
+    if (IsSQLite()) {
+        rs.Open(CRecordset::snapshot,
+                "SELECT CODICE AS 'CODICE', DESCRIZIONE, NOTE, QUANTITA, FLAG, DATA_TS, DATA_OLE, DATA_CT "
+                "FROM ARTICOLO WHERE CODICE = 'A2'");
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_STREQ(rs.m_DESCRIZIONE, "bullone");
+        rs.Close();
+    }
+    // An error names the query with its values, as written.
+    rs.m_strFilter = "NO_SUCH_COLUMN = 'Z9'";
+    try {
+        rs.Open();
+        ADD_FAILURE() << "a missing column must fail";
+    } catch (const CDBException& e) {
+        EXPECT_NE(e.GetSQL().Find("NO_SUCH_COLUMN = 'Z9'"), -1) << e.GetSQL().GetString();
+    }
+}
+
+TEST_P(Recordset, KeptQueriesHoldNoLockAndFollowSchemaChanges)
+{
+    InsertArticles();
+    CArticoloTestSet rs(&db());
+    rs.m_strFilter = "CODICE = 'A1'";
+    rs.Open();
+    rs.Close();
+    // Another connection writes while the query is kept: nothing holds the database.
+    std::unique_ptr<CDatabase> other = OpenAnother();
+    other->ExecuteSQL("UPDATE ARTICOLO SET DESCRIZIONE = 'vite lunga' WHERE CODICE = 'A1'");
+    rs.Open();
+    EXPECT_STREQ(rs.m_DESCRIZIONE, "vite lunga");
+    rs.Close();
+
+    // The table is dropped and made again with other columns on the same connection.
+    Exec("DROP TABLE ARTICOLO");
+    Exec("CREATE TABLE ARTICOLO (CODICE VARCHAR(20) NOT NULL PRIMARY KEY, EXTRA VARCHAR(5), DESCRIZIONE VARCHAR(255), "
+         "NOTE TEXT, QUANTITA INTEGER, FLAG INTEGER, DATA_TS TIMESTAMP, DATA_OLE TIMESTAMP, DATA_CT TIMESTAMP)");
+    Exec("INSERT INTO ARTICOLO (CODICE, EXTRA, DESCRIZIONE, QUANTITA) VALUES ('A1', 'e', 'nuova', 8)");
+    rs.Open();
+    ASSERT_FALSE(rs.IsEOF());
+    EXPECT_STREQ(rs.m_DESCRIZIONE, "nuova");
+    EXPECT_EQ(rs.m_QUANTITA, 8);
+    rs.Close();
+}
+
 TEST_P(Recordset, ClosingTheDatabaseUnderAnOpenRecordsetIsSafe)
 {
     auto other = OpenAnother();

@@ -3,6 +3,7 @@
 // identify rows for Edit and Delete.
 #pragma once
 
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include "afx/String.h"
 #include "odbc/Dialect.h"
 #include "odbc/detail/Handle.h"
+#include "odbc/detail/Statement.h"
 
 namespace orvel::odbc::detail {
 
@@ -30,6 +32,17 @@ struct Connection {
     std::shared_ptr<char> lifetime = std::make_shared<char>(0);
     // Upper-cased table name -> primary key column names (empty: no primary key).
     std::map<std::string, std::vector<CString>> primaryKeys;
+
+    // Prepared queries kept for reuse, most recently used first, keyed by their text (SQLite
+    // only: there preparing a query over a joined view costs more than running it). A recordset
+    // takes a statement out while it reads and gives it back with its cursor closed.
+    std::list<std::pair<std::string, std::unique_ptr<Statement>>> preparedQueries;
+    static constexpr std::size_t kPreparedQueryLimit = 64;
+
+    std::unique_ptr<Statement> TakePreparedQuery(const std::string& sql);
+    void KeepPreparedQuery(const std::string& sql, std::unique_ptr<Statement> statement);
+    // Frees every kept statement: before a disconnect, and after a change of the schema.
+    void ForgetPreparedQueries() { preparedQueries.clear(); }
 
     // The primary key columns of a table, in key order; empty when it has none.
     const std::vector<CString>& PrimaryKey(const CString& table);
