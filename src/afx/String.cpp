@@ -26,12 +26,6 @@ CString::CString(const char* text, int length)
         m_s.assign(text, strnlen(text, static_cast<std::size_t>(length)));
 }
 
-CString::CString(char ch, int repeat)
-{
-    if (repeat > 0)
-        m_s.assign(static_cast<std::size_t>(repeat), ch);
-}
-
 char CString::GetAt(int index) const
 {
     if (index < 0 || index >= GetLength())

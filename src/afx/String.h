@@ -20,7 +20,7 @@ public:
     CString(const std::string& text) : m_s(text) {}  // NOLINT
     CString(std::string&& text) : m_s(std::move(text)) {}  // NOLINT
     CString(std::string_view text) : m_s(text) {}  // NOLINT
-    explicit CString(char ch, int repeat = 1);
+    explicit CString(char ch, int repeat = 1) : m_s(repeat > 0 ? static_cast<std::size_t>(repeat) : 0, ch) {}
 
     // Size and content
     int GetLength() const { return static_cast<int>(m_s.size()); }
@@ -32,6 +32,25 @@ public:
     const char* GetString() const { return m_s.c_str(); }
     operator const char*() const { return m_s.c_str(); }  // NOLINT: the framework's LPCTSTR conversion
     const std::string& str() const { return m_s; }
+
+    // Direct access to the characters, as the framework gives it: GetBuffer returns the text's
+    // own characters, first lengthened (with NULs) to minLength; after writing, ReleaseBuffer sets
+    // the length (-1: up to the first NUL). Inline, so that text built in place costs no call.
+    char* GetBuffer(int minLength = 0)
+    {
+        if (minLength > GetLength())
+            m_s.resize(static_cast<std::size_t>(minLength));
+        return m_s.data();
+    }
+    char* GetBufferSetLength(int length)
+    {
+        m_s.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+        return m_s.data();
+    }
+    void ReleaseBuffer(int newLength = -1)
+    {
+        m_s.resize(newLength < 0 ? std::char_traits<char>::length(m_s.c_str()) : static_cast<std::size_t>(newLength));
+    }
 
     // Extraction: counts and positions are clamped to the text.
     CString Left(int count) const;

@@ -1110,17 +1110,93 @@ namespace {
     return CString(std::move(out));
 }
 
+// The number of decimal digits of v (1 for 0).
+inline int decimalDigits(u64 v)
+{
+    v |= 1;  // same count, and no zero to take the bit width of
+    int guess = (std::bit_width(v) * 1233) >> 12;  // floor(log10) or one more
+    return guess + 1 - (v < static_cast<u64>(kPow10[static_cast<std::size_t>(guess)]) ? 1 : 0);
+}
+
+// The invariant text of an everyday amount (a mantissa below 2^64, at most 15 characters, all
+// fraction digits written), or 0 when the number is not such an amount.
+inline std::size_t shortInvariantLength(const tagDEC& d)
+{
+    if (d.Hi32 != 0 || d.scale > 19)
+        return 0;
+    int scale = d.scale;
+    int digits = decimalDigits(d.Lo64);
+    std::size_t length = static_cast<std::size_t>(digits > scale ? digits - scale : 1);
+    if (scale > 0)
+        length += static_cast<std::size_t>(scale) + 1;
+    if ((d.sign & DECIMAL_NEG) != 0 && d.Lo64 != 0)
+        ++length;
+    return length <= 15 ? length : 0;
+}
+
+// Writes that text straight into the string's own inline buffer, right to left from its known
+// end: no intermediate buffer, no copy, no allocation.
+inline CString shortInvariantForm(const tagDEC& d, std::size_t length)
+{
+    CString result('\0', 15);
+    char* end = result.GetBuffer() + length;
+    u64 v = d.Lo64;
+    char* p = end;
+    if (d.scale > 0) {
+        p = writeLowDigits(v, d.scale, p);
+        *--p = '.';
+    }
+    p = writeDigits(v, p);
+    if ((d.sign & DECIMAL_NEG) != 0 && d.Lo64 != 0)
+        *--p = '-';
+    result.ReleaseBuffer(static_cast<int>(length));
+    return result;
+}
+
+// The invariant text as a CString, built in place (one named result, so that it is constructed
+// straight into the caller's object). `text` has at least 15 readable bytes.
+inline CString invariantForm(const char* text, std::size_t length)
+{
+    CString result('\0', 15);  // the string's own inline buffer: no allocation
+    if (length <= 15) {
+        std::memcpy(result.GetBuffer(), text, 15);
+        result.ReleaseBuffer(static_cast<int>(length));
+    } else {
+        std::memcpy(result.GetBufferSetLength(static_cast<int>(length)), text, length);
+    }
+    return result;
+}
+
+}  // namespace
+
+namespace {
+
+// Every other text: trailing zeros dropped, the display form, large or long numbers. Out of line,
+// so that the everyday path of ToString2 stays a small function.
+[[gnu::noinline]] CString generalForm(const tagDEC& d, LCID locale, bool dropTrailingZeros)
+{
+    // The text is written right to left ending at `end`, and the 16 bytes after it are zeros, so
+    // that a short result can be taken with a copy of fixed length.
+    char buf[64 + 16];
+    char* end = buf + 64;
+    std::memset(end, 0, 16);
+    const char* text = writeInvariant(d, dropTrailingZeros, end);
+    std::string_view invariantText(text, static_cast<std::size_t>(end - text));
+    if (!IsInvariantLocale(locale))
+        return displayForm(invariantText);
+    return invariantForm(text, invariantText.size());
+}
+
 }  // namespace
 
 CString Decimal::ToString2(LCID locale, bool dropTrailingZeros) const
 {
-    char buf[64];
-    char* end = buf + sizeof buf;
-    const char* text = writeInvariant(m_dec, dropTrailingZeros, end);
-    std::string_view invariantText(text, static_cast<std::size_t>(end - text));
-    if (IsInvariantLocale(locale))
-        return CString(invariantText);
-    return displayForm(invariantText);
+    // The form every save writes, for everyday amounts: straight into the result.
+    if (!dropTrailingZeros && IsInvariantLocale(locale)) {
+        if (std::size_t length = shortInvariantLength(m_dec))
+            return shortInvariantForm(m_dec, length);
+    }
+    return generalForm(m_dec, locale, dropTrailingZeros);
 }
 
 // The free operators repeat the compound ones rather than call them, so that the library's

@@ -3,6 +3,7 @@
 // exception a host sees for an index out of range.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -221,4 +222,24 @@ TEST(StringException, GetErrorMessageTruncatesSafely)
     EXPECT_EQ(e.GetErrorMessage(buffer, 1, &help), 1);
     EXPECT_STREQ(buffer, "");
     EXPECT_EQ(help, 0u);
+}
+
+TEST(StringBuffer, WrittenInPlaceThenCutToLength)
+{
+    CString s('x', 3);
+    EXPECT_STREQ(s, "xxx");
+    char* p = s.GetBuffer(10);  // lengthened to 10, the text kept
+    EXPECT_EQ(s.GetLength(), 10);
+    EXPECT_EQ(std::string(p, 3), "xxx");
+    std::memcpy(p, "hello\0tail", 10);
+    s.ReleaseBuffer();  // up to the first NUL
+    EXPECT_STREQ(s, "hello");
+    EXPECT_EQ(s.GetLength(), 5);
+
+    std::memcpy(s.GetBufferSetLength(4), "abcd", 4);
+    s.ReleaseBuffer(2);
+    EXPECT_STREQ(s, "ab");
+    EXPECT_EQ(s.GetBuffer(), s.GetBuffer(1));  // no shorter than it is: the same characters
+    EXPECT_EQ(CString('z', 0).GetLength(), 0);
+    EXPECT_EQ(CString('z', -3).GetLength(), 0);
 }

@@ -90,6 +90,16 @@ TEST(DecimalText, InvariantFormKeepsTheScale)
     EXPECT_EQ(invariant(D("-79228162514264337593543950335")), "-79228162514264337593543950335");
     EXPECT_EQ(invariant(D("7.9228162514264337593543950335")), "7.9228162514264337593543950335");
     EXPECT_EQ(invariant(D("18446744073709551616.5")), "18446744073709551616.5");
+    // Either side of the 15 characters that an everyday amount is written in, and of the
+    // mantissa and scale limits of that path.
+    for (const char* text : {"123456789012.34", "-12345678901.23", "1234567890123.45", "-123456789012.34",
+                             "999999999999999", "1000000000000000", "-99999999999999", "0.0000000000001",
+                             "-0.000000000001", "0.00000000000001", "18446744073709551615",
+                             "1844674407370955.1615", "0.0000000000000000001", "0.00000000000000000001",
+                             "9.9999999999999", "-0", "10", "-7.000"}) {
+        std::string expected = std::strcmp(text, "-0") == 0 ? "0" : text;
+        EXPECT_EQ(invariant(D(text)), expected) << text;
+    }
 }
 
 TEST(DecimalText, DroppingTrailingZerosShowsPercentagesPlainly)
