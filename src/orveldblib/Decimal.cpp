@@ -417,6 +417,17 @@ inline int scaleRoom(u128 q, int limit)
 }
 
 // result = a / b, as VarDecDiv.
+// k when v is 10^k (k = 0..19), otherwise -1.
+inline int tenExponent(u64 v)
+{
+    if (v == 0)
+        return -1;
+    int guess = (std::bit_width(v) * 1233) >> 12;  // floor(log10 v) or one more
+    if (v < static_cast<u64>(kPow10[static_cast<std::size_t>(guess)]))
+        --guess;
+    return v == static_cast<u64>(kPow10[static_cast<std::size_t>(guess)]) ? guess : -1;
+}
+
 void divide(tagDEC& result, const tagDEC& a, const tagDEC& b)
 {
     u128 mb = mantissaOf(b);
@@ -444,6 +455,16 @@ void divide(tagDEC& result, const tagDEC& a, const tagDEC& b)
     }
 
     bool inexact = false;
+    // A percentage divided by 100, or any division by a power of ten (1, 10, 100, ...): the exact
+    // quotient is the dividend itself at a larger scale, when that scale is allowed. It is then
+    // written as the digit-by-digit path below would end: without trailing zeros.
+    int powerOfTen = narrow && rem != 0 ? tenExponent(d64) : -1;
+    if (powerOfTen > 0 && scale + powerOfTen >= 0 && scale + powerOfTen <= kMaxScale) {
+        q = ma;
+        scale += powerOfTen;
+        rem = 0;
+        inexact = true;
+    }
     for (;;) {
         if (rem == 0) {
             // Exact at this scale: only a negative scale still has to be brought to 0.

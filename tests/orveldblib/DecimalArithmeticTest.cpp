@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <exception>
+#include <random>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -199,6 +200,60 @@ TEST(DecimalArithmetic, ExactDivisionKeepsTheNaturalScale)
         {"div", "12.34", "0.01", "1234"},
         {"div", "0.00", "-4", "-0.00"},
     });
+}
+
+TEST(DecimalArithmetic, PercentagesDividedBy100ComeOutAsTheLongDivisionGivesThem)
+{
+    checkAll({
+        {"div", "22", "100", "0.22"},
+        {"div", "10", "100", "0.1"},
+        {"div", "7.50", "100", "0.075"},
+        {"div", "200", "100", "2"},
+        {"div", "2.00", "100", "0.02"},
+        {"div", "-12.5", "100.0", "-0.125"},
+        {"div", "3", "0.0010", "3000"},
+        {"div", "1", "10000000000000000000", "0.0000000000000000001"},
+        {"div", "0.0000000000000000000000000015", "10", "0.0000000000000000000000000002"},
+    });
+    // Against the digit-by-digit division of the same quotient: a / 10^k and 3a / (3 * 10^k) must
+    // agree to the last bit (3 * 10^k is no power of ten, so it takes the long way).
+    std::mt19937_64 rng(606);
+    for (int i = 0; i < 20000; ++i) {
+        tagDEC a{};
+        unsigned __int128 m = (static_cast<unsigned __int128>(rng()) << 64) | rng();
+        m &= (static_cast<unsigned __int128>(1) << (rng() % 94)) - 1;
+        a.Hi32 = static_cast<unsigned int>(m >> 64);
+        a.Lo64 = static_cast<unsigned long long>(m);
+        a.scale = static_cast<BYTE>(rng() % 29);
+        a.sign = (rng() & 1) != 0 ? DECIMAL_NEG : 0;
+        tagDEC a3 = a;
+        unsigned __int128 m3 = m * 3;
+        a3.Hi32 = static_cast<unsigned int>(m3 >> 64);
+        a3.Lo64 = static_cast<unsigned long long>(m3);
+        int k = static_cast<int>(rng() % 20);
+        unsigned long long p = 1;
+        for (int j = 0; j < k; ++j)
+            p *= 10;
+        tagDEC b{};
+        b.Lo64 = p;
+        b.scale = static_cast<BYTE>(rng() % 29);
+        tagDEC b3 = b;
+        unsigned __int128 p3 = static_cast<unsigned __int128>(p) * 3;
+        b3.Lo64 = static_cast<unsigned long long>(p3);
+        b3.Hi32 = static_cast<unsigned int>(p3 >> 64);
+        std::string fast, slow;
+        try {
+            fast = decimal_test::Fields(Decimal(a) / Decimal(b));
+        } catch (const DecimalException&) {
+            fast = "overflow";
+        }
+        try {
+            slow = decimal_test::Fields(Decimal(a3) / Decimal(b3));
+        } catch (const DecimalException&) {
+            slow = "overflow";
+        }
+        ASSERT_EQ(fast, slow) << decimal_test::Fields(Decimal(a)) << " / " << decimal_test::Fields(Decimal(b));
+    }
 }
 
 TEST(DecimalArithmetic, ZeroResultsTakeTheSignAndScaleOfTheOleFunctions)
