@@ -126,12 +126,7 @@ protected:
         DatabaseTest::SetUp();
         if (IsSkipped())
             return;
-        config.Set("precisione/prezzi", "2");
-        config.Set("precisione/iva", "2");
-        config.Set("precisione/sconti", "2");
-        config.Set("precisione/totali", "2");
-        config.Set("default/articolo/moltiplicatorelistino", "1");
-        config.Set("default/documento/unitamisura", "PZ");
+        config.SetShopDefaults();
         CSchema::Create(db());
         for (const char* unit : {"PZ", "CF", "KG", "LT", "cf"}) {
             CString sql;

@@ -18,17 +18,6 @@ using orvel::test::MessageRecorder;
 
 namespace {
 
-void SetPrecisions(ConfigGuard& config)
-{
-    config.Set("precisione/prezzi", "2");
-    config.Set("precisione/iva", "2");
-    config.Set("precisione/sconti", "2");
-    config.Set("precisione/totali", "2");
-    config.Set("default/articolo/moltiplicatorelistino", "1");
-    config.Set("default/documento/unitamisura", "PZ");
-    config.Set("default/articolo/ncifre", "6");
-}
-
 class ArticleLookup : public orvel::test::DatabaseTest {
 protected:
     void SetUp() override
@@ -36,7 +25,7 @@ protected:
         DatabaseTest::SetUp();
         if (IsSkipped())
             return;
-        SetPrecisions(config);
+        config.SetShopDefaults();
         CSchema::Create(db());
         Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE, PREZZO_PZ_EURO) "
              "VALUES ('A1', '8001111111111', 'first', '1.50')");
@@ -64,7 +53,7 @@ protected:
         DatabaseTest::SetUp();
         if (IsSkipped())
             return;
-        SetPrecisions(config);
+        config.SetShopDefaults();
     }
 
     ConfigGuard config;

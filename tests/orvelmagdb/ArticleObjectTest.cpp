@@ -30,12 +30,7 @@ protected:
         DatabaseTest::SetUp();
         if (IsSkipped())
             return;
-        config.Set("precisione/prezzi", "2");
-        config.Set("precisione/iva", "2");
-        config.Set("precisione/sconti", "2");
-        config.Set("precisione/totali", "2");
-        config.Set("default/articolo/moltiplicatorelistino", "1");
-        config.Set("default/documento/unitamisura", "PZ");
+        config.SetShopDefaults();
         CSchema::Create(db());
         Exec("INSERT INTO IVA (CODICE, DESCRIZIONE, ALIQUOTA, CODICE_CASSA) VALUES ('22', 'Ordinaria', '22', 3)");
         Exec("INSERT INTO IVA (CODICE, DESCRIZIONE, ALIQUOTA) VALUES ('4', 'Minima', '4.045')");

@@ -22,12 +22,7 @@ class ArticlePrice : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        config.Set("precisione/prezzi", "2");
-        config.Set("precisione/iva", "2");
-        config.Set("precisione/sconti", "2");
-        config.Set("precisione/totali", "2");
-        config.Set("default/articolo/moltiplicatorelistino", "1");
-        config.Set("default/documento/unitamisura", "PZ");
+        config.SetShopDefaults();
     }
 
     // An article with list price 100, discounts 10 and 10, net cost 81, mark-up 25, sale price

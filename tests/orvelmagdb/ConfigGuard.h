@@ -36,6 +36,19 @@ public:
         config->SetParam(key.c_str(), value.c_str());
     }
 
+    // The settings the article tests start from: every precision 2, list multiplier 1, unit
+    // "PZ", article codes of 6 characters.
+    void SetShopDefaults()
+    {
+        Set("precisione/prezzi", "2");
+        Set("precisione/iva", "2");
+        Set("precisione/sconti", "2");
+        Set("precisione/totali", "2");
+        Set("default/articolo/moltiplicatorelistino", "1");
+        Set("default/documento/unitamisura", "PZ");
+        Set("default/articolo/ncifre", "6");
+    }
+
 private:
     std::map<std::string, std::optional<std::string>> m_saved;
 };
