@@ -277,8 +277,8 @@ void AddViews(CDialect::Kind kind, CSchemaDefinition& schema)
 // generated from it forget where they came from. The schedules themselves stay: a schedule may
 // cover other documents and holds instalments already paid.
 const char* const kDeleteDocument[] = {
-    "DELETE FROM VOCE_DOCUMENTO_RIVALUTAZIONE WHERE ID_VOCE_DOCUMENTO IN "
-    "(SELECT ID FROM VOCI_DOCUMENTO WHERE ID_DOCUMENTO = @ID)",
+    ("DELETE FROM VOCE_DOCUMENTO_RIVALUTAZIONE WHERE ID_VOCE_DOCUMENTO IN "
+     "(SELECT ID FROM VOCI_DOCUMENTO WHERE ID_DOCUMENTO = @ID)"),
     "DELETE FROM VOCI_DOCUMENTO WHERE ID_DOCUMENTO = @ID",
     "DELETE FROM IVA_DOCUMENTO WHERE ID_DOCUMENTO = @ID",
     "DELETE FROM DOC_REFERENZIA_DOCS WHERE ID_DOCUMENTO = @ID OR ID_DOCUMENTO_REF = @ID",
