@@ -158,7 +158,7 @@ CString CDialect::AddConnectionDefaults(const CString& connect)
 std::vector<CString> CDialect::SessionSetup() const
 {
     if (m_kind == sqlite)
-        return {"PRAGMA busy_timeout = 30000"};
+        return {"PRAGMA busy_timeout = 30000", "PRAGMA foreign_keys = ON"};
     return {};
 }
 

@@ -93,6 +93,21 @@ TEST_P(DatabaseConnection, ExecuteSqlRewritesNamesAndStrlen)
     EXPECT_EQ(CountRows("CONTO"), 1);
 }
 
+TEST_P(DatabaseConnection, ForeignKeysAreEnforcedOnEveryConnection)
+{
+    Exec("CREATE TABLE GENITORE (ID INTEGER NOT NULL PRIMARY KEY)");
+    Exec("CREATE TABLE FIGLIO (ID INTEGER NOT NULL PRIMARY KEY, ID_GENITORE INTEGER REFERENCES GENITORE (ID))");
+    Exec("INSERT INTO GENITORE (ID) VALUES (1)");
+    Exec("INSERT INTO FIGLIO (ID, ID_GENITORE) VALUES (1, 1)");
+    std::unique_ptr<CDatabase> other = OpenAnother();
+    for (CDatabase* connection : {&db(), other.get()}) {
+        EXPECT_THROW(connection->ExecuteSQL("INSERT INTO FIGLIO (ID, ID_GENITORE) VALUES (2, 99)"), CDBException);
+        EXPECT_THROW(connection->ExecuteSQL("DELETE FROM GENITORE WHERE ID = 1"), CDBException);
+    }
+    EXPECT_EQ(CountRows("FIGLIO"), 1);
+    EXPECT_EQ(CountRows("GENITORE"), 1);
+}
+
 TEST_P(DatabaseConnection, CommittedTransactionIsKeptAndRolledBackOneIsNot)
 {
     ASSERT_TRUE(db().BeginTrans());
