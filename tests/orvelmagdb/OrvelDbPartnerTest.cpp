@@ -13,12 +13,10 @@
 #include "orveldb/recordsets/ListinoSet.h"
 #include "orveldb/recordsets/ScontoSet.h"
 #include "orveldb/recordsets/SedeCompletaSet.h"
-#include "orvelmagdb/CatalogueData.h"
 #include "orvelmagdb/ConfigGuard.h"
 #include "orvelmagdb/MessageRecorder.h"
 #include "orvelmagdb/base/Schema.h"
 #include "support/DatabaseTest.h"
-#include "support/ScalarQuery.h"
 
 namespace {
 
@@ -232,31 +230,6 @@ TEST_P(OrvelDbPartners, SettersRoundTheBandToThePrecisionInForce)
     CDomainAzienda assigned;
     assigned = partner;
     EXPECT_STREQ(assigned.Get_SCONTO_SCONTO_1().ToString2(127, false), "12.3");
-}
-
-// Every source of the partner and restaurant libraries has exactly the columns its recordset
-// binds, in the same order.
-TEST_P(OrvelDbPartners, EverySiblingSourceHasExactlyTheBoundColumns)
-{
-    int checked = 0;
-    for (const orvel::test::ExpectedRecordset& e : orvel::test::LoadExpectedCatalogue()) {
-        if (e.file != "orveldb.txt" && e.file != "orvelristdb.txt")
-            continue;
-        SCOPED_TRACE(e.className + " " + e.source);
-        std::string source = e.source.substr(1, e.source.size() - 2);
-        orvel::test::CScalarQuery query(&db());
-        CString sql;
-        sql.Format("SELECT * FROM %s", source.c_str());
-        query.Open(CRecordset::forwardOnly, sql, CRecordset::readOnly);
-        ASSERT_EQ(static_cast<std::size_t>(query.GetResultColumnCount()), e.columns.size());
-        for (std::size_t i = 0; i < e.columns.size(); ++i) {
-            CString name = query.GetResultColumnName(static_cast<int>(i));
-            EXPECT_EQ(name.CompareNoCase(e.columns[i].name.c_str()), 0)
-                << "column " << i + 1 << ": " << name.GetString() << " instead of " << e.columns[i].name;
-        }
-        ++checked;
-    }
-    EXPECT_EQ(checked, 9);
 }
 
 ORVEL_DATABASE_TEST_SUITE(OrvelDbPartners);
