@@ -58,10 +58,10 @@ TEST_P(ArticleViews, ViewsShowWhatTheReferencesImply)
 {
     ExpectViews({
         {"CArticoloCompletoSet", "1 = 1",
-         "ID, ALIQUOTA_IVA, DESCRIZIONE_IVA, CODICE_CASSA_IVA, CATEGORIA, FAMIGLIA, GRUPPO, REPARTO, PERC_COSTO_OMAGGIO, "
-         "FOR_PREZZO_VENDITA_ID, FOR_PREZZO_VENDITA_DESCRIZIONE, FOR_COSTO_NETTO_DESCRIZIONE",
-         {"A1|22|Ordinaria|1|Vini|Rossi|Toscani|Bevande|30|7|Ricarico 40%|Listino meno sconti",
-          "B1|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL"}},
+         "ID, ALIQUOTA_IVA, CODICE_CASSA_IVA, CATEGORIA, FAMIGLIA, GRUPPO, REPARTO, PERC_COSTO_OMAGGIO, FOR_PREZZO_VENDITA_ID, "
+         "FOR_PREZZO_VENDITA_DESCRIZIONE, FOR_COSTO_NETTO_DESCRIZIONE",
+         {"A1|22|1|Vini|Rossi|Toscani|Bevande|30|7|Ricarico 40%|Listino meno sconti",
+          "B1|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL"}},
         {"CArticoloListSet", "1 = 1", "ID, ALIQUOTA_IVA", {"A1|22", "B1|NULL"}},
         {"CArticoloIvaSet", "ALIQUOTA_IVA = '22'", "ID, PREZZO_ACQ_PZ_EURO", {"A1|2.50"}},
         {"CArticoloCassaSet", "1 = 1", "ID, CODICE_CASSA_IVA, REP_ID, REP_DESCRIZIONE",
@@ -77,9 +77,8 @@ TEST_P(ArticleViews, ViewsShowWhatTheReferencesImply)
          {"V1|CASSA|1|22", "V2|BOT|12|10"}},
         // The raw material's data and rate, and its net cost for the quantity.
         {"CDistintaArticoloCompletaSet", "ID_ARTICOLO = 'B1'",
-         "ID_ARTICOLO_MATERIA_PRIMA, DESCR_ARTICOLO_MATERIA_PRIMA, CODICE_EAN, ALIQUOTA_IVA, PEZZI_X_CONFEZIONE, "
-         "COSTO_NETTO_UNITARIO, COSTO_NETTO, LIVELLO",
-         {"A1|Chianti Classico 0,75|800A1|22|6|2.50|=11.25|2"}},
+         "ID_ARTICOLO_MATERIA_PRIMA, DESCR_ARTICOLO_MATERIA_PRIMA, ALIQUOTA_IVA, COSTO_NETTO_UNITARIO, COSTO_NETTO, LIVELLO",
+         {"A1|Chianti Classico 0,75|22|2.50|=11.25|2"}},
         {"CVoceCatalogoCategoriaCompSet", "CATALOGO_ID = 1", "VC_NUMERO, CATALOGO_NOME, CATEGORIA_ID, CATEGORIA_DESCRIZIONE",
          {"1|Autunno|C1|Vini"}},
         {"CVoceCatalogoFamigliaCompSet", "CATALOGO_ID = 1", "VC_NUMERO, CATALOGO_NOME, FAMIGLIA_DESCRIZIONE", {"1|Autunno|Rossi"}},

@@ -44,8 +44,7 @@ TEST_P(ContainerViews, ViewsShowWhatTheirJoinsImplyAndNullForWhatIsMissing)
         {"CDocumentoVuotoCausaleSet", "D_ID = 1", "D_ANNO, D_DATA_MOVIMENTO, C_F_CLIENTE", {"2024|2024-05-02 08:00:00|1"}},
         {"CListaDocumentoVuotoSet", "1 = 1",
          "ID_DOCUMENTO, ANNO, DESC_CAUSALE, SOC_RAGIONESOCIALE, SEDE_SOCIETA, FOR_RAGIONESOCIALE, CLI_FAT_RAGIONESOCIALE, "
-         "VIA_DEPOSITO",
-         {"1|2024|Consegna vuoti|Orvel S.r.l.|Corso Italia 5|NULL|Bar Sport|Via del Porto 9",
+         "VIA_DEPOSITO", {"1|2024|Consegna vuoti|Orvel S.r.l.|Corso Italia 5|NULL|Bar Sport|Via del Porto 9",
           "2|2024|NULL|NULL|NULL|NULL|NULL|NULL"}},
         {"CRicercaDocumentoVuotiSet", "1 = 1",
          "ID_DOCUMENTO, ANNO, ID_CAUSALE, DESC_CAUSALE, SOC_NOME, CLI_FAT_ID, CLI_FAT_RAGIONESOCIALE, SEDE_SOCIETA, VIA_DEPOSITO",

@@ -47,13 +47,11 @@ TEST_P(PaymentViews, SchedulesShowTheirNamesAndTheStateOfTheirInstalments)
         {"CScadenzarioCompletoSet", "1 = 1", "ID, DATA_MOVIMENTO, SOGGETTO, FORMULA_PAGAMENTO, SOC_ID, SOC_NOME",
          {"1|2024-03-05 10:30:00|Rossi Forniture srl|30-60 gg d.f.|1|Negozio centro", "2|2023-12-31 00:00:00|NULL|NULL|99|NULL"}},
         // One row per instalment; a schedule without instalments once, with NULL instalment columns.
-        {"CScadenzarioCompletoScadenzeSet", "1 = 1",
-         "ID, SC_ID, ANNO, SOGGETTO, FORMULA_PAGAMENTO, IMPORTO_TOTALE, SC_DATA_SCADENZA, SC_DATA_PAGAMENTO, "
-         "SC_TP_DESCRIZIONE, SC_IMPORTO, SC_IMPORTO_EVASO, SC_NETTO, SC_NOTA, CHIUSO_SCADENZE",
-         {"1|10|2024|Rossi Forniture srl|30-60 gg d.f.|122.00|2024-04-30 00:00:00|2024-04-30 00:00:00|Ricevuta bancaria|"
-          "61.00|61.00|0.00|nota rata|0",
-          "1|11|2024|Rossi Forniture srl|30-60 gg d.f.|122.00|2024-05-31 00:00:00|NULL|NULL|61.00|0.00|61.00|NULL|0",
-          "2|NULL|2023|NULL|NULL|122.00|NULL|NULL|NULL|NULL|NULL|NULL|NULL|0"}},
+        {"CScadenzarioCompletoScadenzeSet", "1 = 1", "ID, SC_ID, ANNO, SOGGETTO, FORMULA_PAGAMENTO, IMPORTO_TOTALE, "
+         "SC_TP_DESCRIZIONE, SC_IMPORTO, SC_IMPORTO_EVASO, SC_NETTO, CHIUSO_SCADENZE",
+         {"1|10|2024|Rossi Forniture srl|30-60 gg d.f.|122.00|Ricevuta bancaria|61.00|61.00|0.00|0",
+          "1|11|2024|Rossi Forniture srl|30-60 gg d.f.|122.00|NULL|61.00|0.00|61.00|0",
+          "2|NULL|2023|NULL|NULL|122.00|NULL|NULL|NULL|NULL|0"}},
     });
     // Settling the last instalment closes the schedule's instalments and leaves nothing due.
     Exec("UPDATE SCADENZA SET F_EVASA = 1, DATA_PAGAMENTO = '2024-06-03 00:00:00' WHERE ID = 11");
@@ -71,12 +69,11 @@ TEST_P(PaymentViews, InstalmentsShowTheirPaymentTypeAndTheirSchedule)
          "VALUES (12, 1, '2024-04-30 00:00:00', '0.50', 2, 0, 3), (20, 55, '2024-07-31 00:00:00', '10.00', 4, 0, 1)");
     ExpectViews({
         // The order the schedule loads its instalments in: due date, then position.
-        {"CScadenzaCompletaSet", "SCAD_ID = 1",
-         "SCA_DATA_SCADENZA, SCA_NUMERO, SCA_ID, SCA_DATA_PAGAMENTO, SCA_TIPO_PAGAMENTO, SCAD_DESCRIZIONE, "
-         "SCAD_RAGIONE_SOCIALE, SCAD_IMPORTO_TOTALE, SCAD_NUMERO_SCADENZE",
-         {"2024-04-30 00:00:00|1|10|2024-04-30 00:00:00|Ricevuta bancaria|Fattura 12/A|Rossi Forniture srl|122.00|2",
-          "2024-04-30 00:00:00|3|12|NULL|Ricevuta bancaria|Fattura 12/A|Rossi Forniture srl|122.00|2",
-          "2024-05-31 00:00:00|2|11|NULL|NULL|Fattura 12/A|Rossi Forniture srl|122.00|2"}},
+        {"CScadenzaCompletaSet", "SCAD_ID = 1", "SCA_DATA_SCADENZA, SCA_NUMERO, SCA_ID, SCA_TIPO_PAGAMENTO, "
+         "SCAD_DESCRIZIONE, SCAD_RAGIONE_SOCIALE, SCAD_IMPORTO_TOTALE",
+         {"2024-04-30 00:00:00|1|10|Ricevuta bancaria|Fattura 12/A|Rossi Forniture srl|122.00",
+          "2024-04-30 00:00:00|3|12|Ricevuta bancaria|Fattura 12/A|Rossi Forniture srl|122.00",
+          "2024-05-31 00:00:00|2|11|NULL|Fattura 12/A|Rossi Forniture srl|122.00"}},
         {"CScadenzaCompletaSet", "SCA_ID = 20",
          "SCAD_ID, SCA_TIPO_PAGAMENTO, SCAD_DESCRIZIONE, SCAD_RAGIONE_SOCIALE, SCAD_IMPORTO_TOTALE, SCAD_DATA_MOVIMENTO",
          {"55|Contanti|NULL|NULL|NULL|NULL"}},
@@ -97,10 +94,8 @@ INSERT INTO EFFETTO_CONTABILITA (ID_EFFETTO, ID_PIANO_DEI_CONTI, ID_CONTO_MASTRO
          {"30|2024-04-30 00:00:00|Rossi Forniture srl|2|Ricevuta bancaria|C/C Borgo|2|Negozio centro",
           "31|NULL|NULL|-1|NULL|NULL|0|Negozio centro"}},
         // The instalment's partner and direction come from its schedule.
-        {"CEffettoScadenzaCompletoSet", "ID = 30",
-         "SC_ID, IMPORTO, DATA_EFFETTO, SC_DATA_SCADENZA, SC_DATA_PAGAMENTO, SC_IMPORTO, SC_SOGGETTO, SC_F_ATTIVA, ID_SOCIETA",
-         {"10|122.00|2024-04-30 00:00:00|2024-04-30 00:00:00|2024-04-30 00:00:00|61.00|Rossi Forniture srl|1|1",
-          "11|122.00|2024-04-30 00:00:00|2024-05-31 00:00:00|NULL|61.00|Rossi Forniture srl|1|1"}},
+        {"CEffettoScadenzaCompletoSet", "ID = 30", "SC_ID, IMPORTO, SC_DATA_PAGAMENTO, SC_SOGGETTO, SC_F_ATTIVA",
+         {"10|122.00|2024-04-30 00:00:00|Rossi Forniture srl|1", "11|122.00|NULL|Rossi Forniture srl|1"}},
     });
     ExpectRoundTrip("CEffettoSet", "1 = 1", 2);
     ExpectRoundTrip("CEffettoScadenzaSet", "1 = 1", 2);
@@ -156,11 +151,10 @@ INSERT INTO VOCE_GIORNALE_CASSA (ID, DATA, DESCRIZIONE, IMPORTO, F_ATTIVO, ID_TI
          {"2|10.50|Ricevuta bancaria|0|5", "2|10.50|Ricevuta bancaria|0|5", "4|20.00|Contanti|1|1", "99|1.00|NULL|NULL|NULL"}},
         // Down to the bank of the entry's account: account, branch, bank.
         {"CVoceGiornaleCassaCompletaSet", "1 = 1",
-         "ID, DATA, F_ATTIVO, INFO2, INFO4, TIPO_PAG_DESCRIZIONE, COLL_COGNOME, SOGG_RAGIONE_SOCIALE, SOC_NOME, "
-         "CONTO_DESCRIZIONE, BANCA_CIN, BANCA_ID_AGENZIA, BANCA_CAB, BANCA_DESCRIZIONE, BANCA_ABI",
-         {"1|2024-03-06 09:15:00|1|NULL|quattro|Ricevuta bancaria|Bianchi|Rossi Forniture srl|Negozio centro|C/C Borgo|X|"
-          "11|56789|Banca del Borgo|01234",
-          "2|2024-03-06 12:00:00|-1|NULL|NULL|NULL|NULL|NULL|Negozio centro|Cassa negozio|NULL|NULL|NULL|NULL|NULL"}},
+         "ID, F_ATTIVO, TIPO_PAG_DESCRIZIONE, COLL_COGNOME, SOGG_RAGIONE_SOCIALE, SOC_NOME, CONTO_DESCRIZIONE, BANCA_CIN, "
+         "BANCA_CAB, BANCA_DESCRIZIONE",
+         {"1|1|Ricevuta bancaria|Bianchi|Rossi Forniture srl|Negozio centro|C/C Borgo|X|56789|Banca del Borgo",
+          "2|-1|NULL|NULL|NULL|Negozio centro|Cassa negozio|NULL|NULL|NULL"}},
     });
     ExpectRoundTrip("CVoceFormulaPagamentoSet", "1 = 1", 2);
     ExpectRoundTrip("CPagamentoBancoSet", "1 = 1", 4);

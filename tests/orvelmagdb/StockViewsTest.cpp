@@ -50,9 +50,8 @@ TEST_P(StockViews, CompanyStockIsTheSumOfItsDepotsAndAvailabilityLooksAtTheLates
         {"CMovimentoArticoloSocietaSet", "ID_ARTICOLO = 'A1'", "ANNO, CARICATO, SCARICATO, CMP",
          {"2023|=99|=0|=10", "2024|=15|=0|=10"}},
         {"CMovimentoArticoloDepositoSet", "ID_ARTICOLO = 'A1' AND ID_DEPOSITO = 11", "ANNO, CARICATO, CMP", {"2024|5|9.99"}},
-        {"CArticoloDepositoEsistCompSet", "ID_ARTICOLO = 'A1' AND ANNO = 2024",
-         "ID_DEPOSITO, ESISTENZA, DEP_VIA, DEP_NOME_ZONA_POSTALE, DEP_CAP, DEP_SIGLA_PROVINCIA, DATA_PREVISTO_ARRIVO",
-         {"10|10.5|Via Roma 1|Firenze|50100|FI|2024-06-20 00:00:00", "11|4.25|Via Po 2|Torino|10100|TO|NULL"}},
+        {"CArticoloDepositoEsistCompSet", "ID_ARTICOLO = 'A1' AND ANNO = 2024", "ID_DEPOSITO, ESISTENZA, DEP_VIA, DEP_CAP",
+         {"10|10.5|Via Roma 1|50100", "11|4.25|Via Po 2|10100"}},
         // Stock, plus what arrives, less what is committed, in the latest year of each article.
         {"CDisponibilitaArticoloSet", "1 = 1", "ID_ARTICOLO, ESISTENZA, QUANTITA_PREVISTA, DATA_PREVISTA",
          {"A1|=14.75|=16.75|2024-06-20 00:00:00", "A2|=7|=7|NULL"}},
@@ -74,15 +73,14 @@ INSERT INTO DOCUMENTO (ID, DATA_MOVIMENTO, NUMERO, ANNO, ID_CAUSALE, FORN_RAGION
 INSERT INTO VOCI_DOCUMENTO (ID, ID_DOCUMENTO, ID_ARTICOLO, PREZZO, QUANTITA, QUANTITA_DA_EVADERE, UM, ID_TAGLIA,
   ID_COLORE, LOTTO_ANNO, LOTTO_NUMERO) VALUES (900, 50, 'A1', '20.00', '10', '0', 'PZ', '48', 'BL', 2024, 1),
   (901, 50, 'A1', '22.00', '5', '0', 'PZ', '46', 'BL', NULL, NULL), (902, 51, 'A1', '50.00', '3', '0', 'PZ', '48', 'BL', 2024, 1),
-  (903, 52, 'A1', '19.00', '8', '6', 'PZ', NULL, NULL, NULL, NULL), (904, 53, 'A1', '1.00', '1', '0', 'PZ', NULL, NULL, NULL, NULL))");
+  (903, 52, 'A1', '19.00', '8', '6', 'PZ', NULL, NULL, NULL, NULL),
+  (904, 53, 'A1', '1.00', '1', '0', 'PZ', NULL, NULL, NULL, NULL))");
     ExpectViews({
         {"CStoriaArticoloSet", "VC_ID_ARTICOLO = 'A1'",
-         "VC_ID, D_ID, D_DATA_MOVIMENTO, D_FORN_RAGIONE_SOCIALE, D_ID_DEPOSITO, C_ID, C_DESCRIZIONE, C_F_QUANTITA, "
-         "C_F_ULTIMO_PREZZO, VC_PREZZO, VC_UM",
-         {"900|50|2024-02-02 00:00:00|Tessiture Riunite|10|1|Carico da fornitore|1|1|20.00|PZ",
-          "901|50|2024-02-02 00:00:00|Tessiture Riunite|10|1|Carico da fornitore|1|1|22.00|PZ",
-          "902|51|NULL|NULL|10|2|Vendita|-1|0|50.00|PZ", "903|52|NULL|NULL|NULL|3|Ordine a fornitore|0|0|19.00|PZ",
-          "904|53|NULL|NULL|NULL|NULL|NULL|NULL|NULL|1.00|PZ"}},
+         "VC_ID, D_ID, D_FORN_RAGIONE_SOCIALE, D_ID_DEPOSITO, C_ID, C_DESCRIZIONE, C_F_QUANTITA, VC_PREZZO",
+         {"900|50|Tessiture Riunite|10|1|Carico da fornitore|1|20.00", "901|50|Tessiture Riunite|10|1|Carico da fornitore|1|22.00",
+          "902|51|NULL|10|2|Vendita|-1|50.00", "903|52|NULL|NULL|3|Ordine a fornitore|0|19.00",
+          "904|53|NULL|NULL|NULL|NULL|NULL|1.00"}},
         {"CStoriaArticoloModaSet", "VC_ID = 902", "VC_ID_TAGLIA, VC_ID_COLORE, D_CLI_FAT_RAGIONE_SOCIALE, C_F_QUANTITA",
          {"48|BL|Mario Rossi|-1"}},
         // Only the lines that moved a lot.
@@ -90,8 +88,7 @@ INSERT INTO VOCI_DOCUMENTO (ID, ID_DOCUMENTO, ID_ARTICOLO, PREZZO, QUANTITA, QUA
         // 15 loaded for 310.00, 3 sold, 6 still to arrive; 310 / 15 to each database's precision.
         {"CCtrlMovimentoArticoloSocietaSet", "ID_ARTICOLO = 'A1'",
          "ID_SOCIETA, ANNO, CARICATO, SCARICATO, CARICATO_VAL, CMP, QUANTITA_IN_ARRIVO, QUANTITA_IMPEGNATA, "
-         "DATA_PREVISTO_ARRIVO",
-         {"1|2024|=15|=3|=310|~20.666667|=6|=0|NULL"}},
+         "DATA_PREVISTO_ARRIVO", {"1|2024|=15|=3|=310|~20.666667|=6|=0|NULL"}},
     });
 }
 
@@ -142,8 +139,7 @@ INSERT INTO ARTICOLO_VARIANTE (ID, ID_ARTICOLO, DESCRIZIONE, PREZZO, F_PREZZO_IV
          {"ITA|46|3|Via Roma 1"}},
         // Every article reads as a fashion article; one without fashion attributes has them NULL.
         {"CArticoloModaCompletoSet", "1 = 1", "ID, DESCRIZIONE, DESCRIZIONE_IVA, ALIQUOTA_IVA, STAGIONE, LINEA, TESSUTO",
-         {"A1|Camicia Oxford|Ordinaria|22|Primavera estate 2024|Linea uomo|Cotone",
-          "A2|Bottoni|NULL|NULL|NULL|NULL|NULL"}},
+         {"A1|Camicia Oxford|Ordinaria|22|Primavera estate 2024|Linea uomo|Cotone", "A2|Bottoni|NULL|NULL|NULL|NULL|NULL"}},
         {"CArticoloModaListSet", "ID_STAGIONE = 'PE24'", "ID, ALIQUOTA_IVA, ID_LINEA", {"A1|22|UOMO"}},
         {"CArticoloModaLineaSet", "1 = 1", "ID_ARTICOLO, ID_SCALA_TAGLIA, LINEA_DESCRIZIONE", {"A1|ITA|Linea uomo"}},
         {"CLineaCompletaSet", "1 = 1", "ID, RICARICO, ID_FORNITORE, DESCRIZIONE_FORNITORE", {"UOMO|120|100|Tessiture Riunite"}},
@@ -152,11 +148,10 @@ INSERT INTO ARTICOLO_VARIANTE (ID, ID_ARTICOLO, DESCRIZIONE, PREZZO, F_PREZZO_IV
         // A garment found by its barcode, with its article's data and prices.
         {"CCapoCompletoSet", "CODICE_EAN = '2000000000480'",
          "ID_ARTICOLO, DESCRIZIONE, PREZZO_PZ_EURO_IVATO, ALIQUOTA_IVA, ID_TAGLIA, COLORE, SCALA_TAGLIA, "
-         "CODICE_INTERNO_ARTICOLO, RN",
-         {"A1|Camicia Oxford|50.00|22|48|Blu|Taglie italiane|OX|2"}},
+         "CODICE_INTERNO_ARTICOLO, RN", {"A1|Camicia Oxford|50.00|22|48|Blu|Taglie italiane|OX|2"}},
         {"CTagliaCompletaSet", "1 = 1", "ID_TAGLIA, DESCRIZIONE_SCALA_TAGLIA", {"46|Taglie italiane", "48|Taglie italiane"}},
-        {"CArticoloVarianteCompletoSet", "1 = 1", "ID, PREZZO, F_PREZZO_IVATO, ARTICOLO_DESCRIZIONE, CATEGORIA_ID, CATEGORIA_DESCRIZIONE",
-         {"5|8.00|1|Camicia Oxford|C1|Camicie", "6|2.00|0|Camicia Oxford|NULL|NULL"}},
+        {"CArticoloVarianteCompletoSet", "1 = 1", "ID, PREZZO, ARTICOLO_DESCRIZIONE, CATEGORIA_ID, CATEGORIA_DESCRIZIONE",
+         {"5|8.00|Camicia Oxford|C1|Camicie", "6|2.00|Camicia Oxford|NULL|NULL"}},
     });
     ExpectRoundTrip("CCapoSet", "1 = 1", 3);
     ExpectRoundTrip("CArticoloModaSet", "1 = 1", 1);

@@ -55,8 +55,8 @@ inline bool CellMatches(const std::string& want, const std::optional<std::string
     char* end = nullptr;
     double actual = std::strtod(got->c_str(), &end);
     double expected = std::strtod(want.c_str() + 1, nullptr);
-    std::size_t point = want.find('.');
-    double tolerance = want[0] == '=' ? 1e-9 : 0.5 * std::pow(10.0, -double(point == std::string::npos ? 0 : want.size() - point - 1));
+    std::size_t point = want.find('.'), decimals = point == std::string::npos ? 0 : want.size() - point - 1;
+    double tolerance = want[0] == '=' ? 1e-9 : 0.5 * std::pow(10.0, -double(decimals));
     return end != got->c_str() && *end == '\0' && std::fabs(actual - expected) <= tolerance + 1e-12;
 }
 
