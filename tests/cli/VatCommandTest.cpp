@@ -85,9 +85,7 @@ TEST_F(VatCommand, BadInputIsReportedAndChangesNothing)
 
     EXPECT_EQ(Run("vat add 4").exitCode, 2);
     EXPECT_EQ(Run("vat frobnicate").exitCode, 2);
-    CommandResult list = Run("vat list");
-    EXPECT_NE(list.output.find("1 VAT code\n"), std::string::npos) << list.output;
-    EXPECT_NE(list.output.find("Ordinaria"), std::string::npos) << list.output;
+    EXPECT_NE(Run("vat list").output.find("1 VAT code\n"), std::string::npos);
 }
 
 // A database that cannot serve stops the command with one clear line and exit code 3; a missing
