@@ -32,7 +32,6 @@
 #include "ArticleInput.h"
 #include "ArticleKeys.h"
 #include "Cli.h"
-#include "odbc/DBException.h"
 #include "odbc/Database.h"
 
 namespace orvelmag {
