@@ -17,7 +17,8 @@ namespace {
 
 int g_reportedErrors = 0;
 std::string* g_sink = nullptr;
-// The connection of the running command, whose failure silences the boxes that follow it.
+// The connection of the running command (it lives until the command returns), whose failure
+// silences the boxes that follow it.
 CDatabase* g_database = nullptr;
 
 void InstallErrorReporter();
@@ -62,13 +63,13 @@ std::unique_ptr<CDatabase> OpenShopDatabase(const Arguments& args)
     } catch (const CDBException& e) {
         throw DatabaseFailure{"cannot open the database: " + FailureWords(e)};
     }
-    g_database = db.get();
     if (!CSchema::Exists(*db)) {
         StopIfFailed(*db);
         throw DatabaseFailure{(file.empty() ? std::string("the database") : file) +
                               " is not a shop database: it lacks the OrvelMagDb tables (orvelmag init creates "
                               "them)"};
     }
+    g_database = db.get();
     return db;
 }
 
