@@ -19,7 +19,7 @@ out=$(env -u LD_LIBRARY_PATH "$prefix/bin/orvelmag" version) || { echo "the inst
 echo "installed orvelmag: $out"
 [ "$out" = "$version" ] || { echo "the installed orvelmag reports $out, the package $version"; exit 1; }
 conf=$(find "$prefix" -name default.conf | head -n 1)
-env -u LD_LIBRARY_PATH ORVELMAG_CONFIG="$conf" "$prefix/bin/orvelmag" config | grep -q '^precisione/prezzi=' ||
+env -u LD_LIBRARY_PATH -u ORVELMAG_CONFIG "$prefix/bin/orvelmag" config | grep -qx "# configuration read from $conf" ||
     { echo "the installed orvelmag does not read the installed settings"; exit 1; }
 
 flags=""
