@@ -152,6 +152,7 @@ CString CDialect::AddConnectionDefaults(const CString& connect)
     };
     add("protocol=", "Protocol=7.4-2;");
     add("commlog=", "CommLog=0;");
+    add("useserversideprepare=", "UseServerSidePrepare=1;");
     return result;
 }
 

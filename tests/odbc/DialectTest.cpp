@@ -119,10 +119,10 @@ TEST(Dialect, NamesAndNullSafeEquality)
 TEST(Dialect, PostgreSQLConnectionsAskForStatementRollback)
 {
     EXPECT_STREQ(CDialect::AddConnectionDefaults("DRIVER={PostgreSQL Unicode};Server=h"),
-                 "DRIVER={PostgreSQL Unicode};Server=h;Protocol=7.4-2;CommLog=0;");
+                 "DRIVER={PostgreSQL Unicode};Server=h;Protocol=7.4-2;CommLog=0;UseServerSidePrepare=1;");
     // An explicit choice of the caller is kept, and other drivers are not touched.
-    EXPECT_STREQ(CDialect::AddConnectionDefaults("DRIVER={PostgreSQL Unicode};Protocol=7.4-1;CommLog=1"),
-                 "DRIVER={PostgreSQL Unicode};Protocol=7.4-1;CommLog=1");
+    EXPECT_STREQ(CDialect::AddConnectionDefaults("DRIVER={PostgreSQL Unicode};Protocol=7.4-1;CommLog=1;UseServerSidePrepare=0"),
+                 "DRIVER={PostgreSQL Unicode};Protocol=7.4-1;CommLog=1;UseServerSidePrepare=0");
     EXPECT_STREQ(CDialect::AddConnectionDefaults("DRIVER=SQLite3;Database=x.db"), "DRIVER=SQLite3;Database=x.db");
 }
 
