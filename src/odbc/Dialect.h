@@ -55,8 +55,6 @@ public:
     // Connection-string options the layer adds before connecting, unless the caller gave them:
     // for the PostgreSQL driver, statement-level rollback ("Protocol=7.4-2"), so that a failed
     // statement inside a transaction rolls back only itself and the transaction stays usable.
-    // And statements prepared on the server ("UseServerSidePrepare=1"), so that a query kept
-    // prepared on the connection is not planned again at each run.
     static CString AddConnectionDefaults(const CString& connect);
     // Statements run once on every new connection (SQLite: a busy timeout, so that a second
     // connection to the same file waits for a writer instead of failing at once).

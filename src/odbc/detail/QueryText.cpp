@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace orvel::odbc::detail {
 
@@ -21,11 +22,13 @@ bool isSpace(char c)
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
-std::string upper(std::string word)
+// True when the word is the keyword (upper case), whatever the word's case.
+bool isWord(std::string_view word, std::string_view keyword)
 {
-    for (char& c : word)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return word;
+    return word.size() == keyword.size() &&
+           std::equal(word.begin(), word.end(), keyword.begin(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == b;
+           });
 }
 
 // Index just past the literal or quoted name opening at s[i] (', ", ` or [), a doubled quote
@@ -80,7 +83,7 @@ void forEachTopLevelWord(const std::string& s, OnWord onWord)
             while (k < s.size() && isIdentChar(s[k]))
                 ++k;
             if (depth == 0)
-                onWord(upper(s.substr(i, k - i)), i, k);
+                onWord(std::string_view(s).substr(i, k - i), i, k);
             i = k;
         } else {
             ++i;
@@ -88,15 +91,15 @@ void forEachTopLevelWord(const std::string& s, OnWord onWord)
     }
 }
 
-// The word that follows position i (past blanks), upper-cased; end receives where it ends.
-std::string nextWord(const std::string& s, std::size_t i, std::size_t& end)
+// The word that follows position i (past blanks); end receives where it ends.
+std::string_view nextWord(const std::string& s, std::size_t i, std::size_t& end)
 {
     while (i < s.size() && isSpace(s[i]))
         ++i;
     end = i;
     while (end < s.size() && isIdentChar(s[end]))
         ++end;
-    return upper(s.substr(i, end - i));
+    return std::string_view(s).substr(i, end - i);
 }
 
 std::string trimmed(const std::string& s)
@@ -107,20 +110,40 @@ std::string trimmed(const std::string& s)
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
-// text with clause put at pos, blanks around it made single.
+// True when the last line of a piece of a statement may end in a line comment ("--"), which
+// would take in whatever followed on the same line.
+bool endsInLineComment(const std::string& piece)
+{
+    std::size_t lineStart = piece.rfind('\n');
+    return piece.find("--", lineStart == npos ? 0 : lineStart + 1) != npos;
+}
+
+// Two pieces of a statement one after the other, on a new line after a line comment.
+std::string join(const std::string& first, const std::string& second)
+{
+    if (second.empty())
+        return first;
+    return first + (endsInLineComment(first) ? "\n" : " ") + second;
+}
+
+// A piece of a statement closed by a parenthesis, on a new line after a line comment.
+std::string closed(const std::string& piece)
+{
+    return piece + (endsInLineComment(piece) ? "\n)" : ")");
+}
+
+// text with clause put at pos.
 std::string insertClause(const std::string& text, std::size_t pos, const std::string& clause)
 {
-    std::string before = trimmed(text.substr(0, pos));
-    std::string after = trimmed(text.substr(pos));
-    return before + " " + clause + (after.empty() ? "" : " " + after);
+    return join(join(trimmed(text.substr(0, pos)), clause), trimmed(text.substr(pos)));
 }
 
 // Keywords after which a literal is a value of an expression.
-bool takesExpression(const std::string& word)
+bool takesExpression(std::string_view word)
 {
     static const char* const keywords[] = {"SELECT", "WHERE", "AND",  "OR",   "NOT",    "LIKE",   "ILIKE", "GLOB",
                                            "BETWEEN", "THEN", "ELSE", "WHEN", "CASE", "ON", "HAVING", "ESCAPE"};
-    return std::any_of(std::begin(keywords), std::end(keywords), [&](const char* k) { return word == k; });
+    return std::any_of(std::begin(keywords), std::end(keywords), [&](const char* k) { return isWord(word, k); });
 }
 
 }  // namespace
@@ -136,34 +159,36 @@ std::string AddFilterAndSort(const std::string& query, const std::string& filter
     // Where the clauses of the query's last SELECT start, and those of the whole query.
     std::size_t where = npos, whereBody = npos, grouping = npos, order = npos, orderBody = npos, tail = npos;
     bool compound = false;
-    forEachTopLevelWord(text, [&](const std::string& word, std::size_t begin, std::size_t end) {
+    forEachTopLevelWord(text, [&](std::string_view word, std::size_t begin, std::size_t end) {
         std::size_t afterBy = npos;
-        if (word == "UNION" || word == "INTERSECT" || word == "EXCEPT") {
+        if (isWord(word, "UNION") || isWord(word, "INTERSECT") || isWord(word, "EXCEPT")) {
             compound = true;
             where = whereBody = grouping = order = orderBody = tail = npos;
-        } else if (word == "WHERE" && where == npos) {
+        } else if (isWord(word, "WHERE") && where == npos) {
             where = begin;
             whereBody = end;
-        } else if ((word == "HAVING" || word == "WINDOW" || (word == "GROUP" && nextWord(text, end, afterBy) == "BY")) &&
+        } else if ((isWord(word, "HAVING") || isWord(word, "WINDOW") ||
+                    (isWord(word, "GROUP") && isWord(nextWord(text, end, afterBy), "BY"))) &&
                    grouping == npos) {
             grouping = begin;
-        } else if (word == "ORDER" && nextWord(text, end, afterBy) == "BY" && order == npos) {
+        } else if (isWord(word, "ORDER") && isWord(nextWord(text, end, afterBy), "BY") && order == npos) {
             order = begin;
             orderBody = afterBy;
-        } else if ((word == "LIMIT" || word == "OFFSET" || word == "FETCH" || word == "FOR") && tail == npos) {
+        } else if ((isWord(word, "LIMIT") || isWord(word, "OFFSET") || isWord(word, "FETCH") || isWord(word, "FOR")) &&
+                   tail == npos) {
             tail = begin;
         }
     });
 
     if (!filter.empty() && compound) {
-        text = "SELECT * FROM (" + text + ") FILTERED WHERE " + filter;
-        return sort.empty() ? text : text + " ORDER BY " + sort;
+        text = "SELECT * FROM (" + closed(text) + " FILTERED WHERE " + filter;
+        return sort.empty() ? text : join(text, "ORDER BY " + sort);
     }
     // The sort first: it changes only text after the place of the filter.
     const std::size_t clauseEnd = std::min({grouping, order, tail, text.size()});
     if (!sort.empty()) {
         if (order != npos)
-            text = text.substr(0, orderBody) + " " + sort + "," + text.substr(orderBody);
+            text = join(text.substr(0, orderBody), sort + (endsInLineComment(sort) ? "\n," : ",")) + text.substr(orderBody);
         else
             text = insertClause(text, tail == npos ? text.size() : tail, "ORDER BY " + sort);
     }
@@ -171,8 +196,8 @@ std::string AddFilterAndSort(const std::string& query, const std::string& filter
         if (where == npos)
             return insertClause(text, clauseEnd, "WHERE " + filter);
         std::string condition = trimmed(text.substr(whereBody, clauseEnd - whereBody));
-        std::string rest = trimmed(text.substr(clauseEnd));
-        text = text.substr(0, where) + "WHERE (" + condition + ") AND (" + filter + ")" + (rest.empty() ? "" : " " + rest);
+        text = join(text.substr(0, where) + "WHERE (" + closed(condition) + " AND (" + closed(filter),
+                    trimmed(text.substr(clauseEnd)));
     }
     return text;
 }
@@ -182,7 +207,7 @@ bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std:
     out.clear();
     out.reserve(sql.size());
     values.clear();
-    std::string lastWord;  // the word just before, empty after any other token
+    std::string_view lastWord;  // the word just before, empty after any other token
     for (std::size_t i = 0; i < sql.size();) {
         const char c = sql[i];
         if (c == '\'' || c == '"' || c == '`' || c == '[') {
@@ -199,10 +224,10 @@ bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std:
                 }
                 out += '?';
                 values.emplace_back(std::move(literal));
-                lastWord.clear();
+                lastWord = {};
             } else {
                 out.append(sql, i, end - i);
-                lastWord = c == '\'' ? std::string() : std::string("\"");  // a name: not a keyword
+                lastWord = c == '\'' ? std::string_view() : std::string_view("\"");  // a name: not a keyword
             }
             i = end;
         } else if (skipComment(sql, i) != i || c == '$') {
@@ -211,14 +236,14 @@ bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std:
             std::size_t k = i;
             while (k < sql.size() && isIdentChar(sql[k]))
                 ++k;
-            lastWord = upper(sql.substr(i, k - i));
+            lastWord = std::string_view(sql).substr(i, k - i);
             out.append(sql, i, k - i);
             i = k;
         } else {
             if (c == '?')
                 values.emplace_back(std::nullopt);
             if (!isSpace(c))
-                lastWord.clear();
+                lastWord = {};
             out += c;
             ++i;
         }
