@@ -12,9 +12,10 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
+// Letters, digits and "_" of the C locale, tested inline: every character of a query passes here.
 bool isIdentChar(char c)
 {
-    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
 bool isSpace(char c)
@@ -26,9 +27,8 @@ bool isSpace(char c)
 bool isWord(std::string_view word, std::string_view keyword)
 {
     return word.size() == keyword.size() &&
-           std::equal(word.begin(), word.end(), keyword.begin(), [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a)) == b;
-           });
+           std::equal(word.begin(), word.end(), keyword.begin(),
+                      [](char a, char b) { return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a) == b; });
 }
 
 // Index just past the literal or quoted name opening at s[i] (', ", ` or [), a doubled quote
@@ -51,11 +51,13 @@ std::size_t skipQuoted(const std::string& s, std::size_t i)
 // Index just past a comment opening at s[i], i itself when none opens there.
 std::size_t skipComment(const std::string& s, std::size_t i)
 {
-    if (s.compare(i, 2, "--") == 0) {
+    if ((s[i] != '-' && s[i] != '/') || i + 1 >= s.size())
+        return i;
+    if (s[i] == '-' && s[i + 1] == '-') {
         std::size_t end = s.find('\n', i);
         return end == npos ? s.size() : end + 1;
     }
-    if (s.compare(i, 2, "/*") == 0) {
+    if (s[i] == '/' && s[i + 1] == '*') {
         std::size_t end = s.find("*/", i + 2);
         return end == npos ? s.size() : end + 2;
     }
@@ -110,33 +112,33 @@ std::string trimmed(const std::string& s)
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
-// True when the last line of a piece of a statement may end in a line comment ("--"), which
-// would take in whatever followed on the same line.
-bool endsInLineComment(const std::string& piece)
-{
-    std::size_t lineStart = piece.rfind('\n');
-    return piece.find("--", lineStart == npos ? 0 : lineStart + 1) != npos;
-}
+// How pieces of a statement are put together. When the query, the filter or the sort holds a
+// line comment ("--"), a piece whose last line may end in one is followed by a new line, so that
+// the comment does not take in what follows; otherwise by a blank.
+struct Joiner {
+    bool comments;
 
-// Two pieces of a statement one after the other, on a new line after a line comment.
-std::string join(const std::string& first, const std::string& second)
-{
-    if (second.empty())
-        return first;
-    return first + (endsInLineComment(first) ? "\n" : " ") + second;
-}
-
-// A piece of a statement closed by a parenthesis, on a new line after a line comment.
-std::string closed(const std::string& piece)
-{
-    return piece + (endsInLineComment(piece) ? "\n)" : ")");
-}
-
-// text with clause put at pos.
-std::string insertClause(const std::string& text, std::size_t pos, const std::string& clause)
-{
-    return join(join(trimmed(text.substr(0, pos)), clause), trimmed(text.substr(pos)));
-}
+    bool endsInLineComment(const std::string& piece) const
+    {
+        if (!comments)
+            return false;
+        std::size_t lineStart = piece.rfind('\n');
+        return piece.find("--", lineStart == npos ? 0 : lineStart + 1) != npos;
+    }
+    std::string join(const std::string& first, const std::string& second) const
+    {
+        if (second.empty())
+            return first;
+        return first + (endsInLineComment(first) ? "\n" : " ") + second;
+    }
+    // A piece closed by a parenthesis.
+    std::string closed(const std::string& piece) const { return piece + (endsInLineComment(piece) ? "\n)" : ")"); }
+    // text with clause put at pos.
+    std::string insert(const std::string& text, std::size_t pos, const std::string& clause) const
+    {
+        return join(join(trimmed(text.substr(0, pos)), clause), trimmed(text.substr(pos)));
+    }
+};
 
 // Keywords after which a literal is a value of an expression.
 bool takesExpression(std::string_view word)
@@ -180,24 +182,26 @@ std::string AddFilterAndSort(const std::string& query, const std::string& filter
         }
     });
 
+    const Joiner pieces{text.find("--") != npos || filter.find("--") != npos || sort.find("--") != npos};
     if (!filter.empty() && compound) {
-        text = "SELECT * FROM (" + closed(text) + " FILTERED WHERE " + filter;
-        return sort.empty() ? text : join(text, "ORDER BY " + sort);
+        text = "SELECT * FROM (" + pieces.closed(text) + " FILTERED WHERE " + filter;
+        return sort.empty() ? text : pieces.join(text, "ORDER BY " + sort);
     }
     // The sort first: it changes only text after the place of the filter.
     const std::size_t clauseEnd = std::min({grouping, order, tail, text.size()});
     if (!sort.empty()) {
         if (order != npos)
-            text = join(text.substr(0, orderBody), sort + (endsInLineComment(sort) ? "\n," : ",")) + text.substr(orderBody);
+            text = pieces.join(text.substr(0, orderBody), sort + (pieces.endsInLineComment(sort) ? "\n," : ",")) +
+                   text.substr(orderBody);
         else
-            text = insertClause(text, tail == npos ? text.size() : tail, "ORDER BY " + sort);
+            text = pieces.insert(text, tail == npos ? text.size() : tail, "ORDER BY " + sort);
     }
     if (!filter.empty()) {
         if (where == npos)
-            return insertClause(text, clauseEnd, "WHERE " + filter);
+            return pieces.insert(text, clauseEnd, "WHERE " + filter);
         std::string condition = trimmed(text.substr(whereBody, clauseEnd - whereBody));
-        text = join(text.substr(0, where) + "WHERE (" + closed(condition) + " AND (" + closed(filter),
-                    trimmed(text.substr(clauseEnd)));
+        text = pieces.join(text.substr(0, where) + "WHERE (" + pieces.closed(condition) + " AND (" + pieces.closed(filter),
+                           trimmed(text.substr(clauseEnd)));
     }
     return text;
 }
@@ -239,6 +243,9 @@ bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std:
             lastWord = std::string_view(sql).substr(i, k - i);
             out.append(sql, i, k - i);
             i = k;
+        } else if (c == ' ') {
+            out += c;  // a blank keeps the word before
+            ++i;
         } else {
             if (c == '?')
                 values.emplace_back(std::nullopt);
