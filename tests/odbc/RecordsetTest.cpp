@@ -143,11 +143,11 @@ TEST_P(Recordset, ReadsFilteredSortedRowsAndNavigatesTheSnapshot)
         {last, "A3"}, {prev, "A2"},    {prev, "A1"},    {prev, "BOF"},    {prev, "refused"}, {next, "A1"},
         {last, "A3"}, {next, "EOF"},   {next, "refused"}, {&CRecordset::MoveFirst, "A1"}, {&CRecordset::Close, "closed"},
         {next, "refused"}};
-    for (const auto& [move, expected] : moves) {
-        std::string seen = Error([&] { (rs.*move)(); }).empty() ? "" : "refused";
+    for (const auto& move : moves) {
+        std::string seen = Error([&] { (rs.*move.first)(); }).empty() ? "" : "refused";
         if (seen.empty())
             seen = !rs.IsOpen() ? "closed" : rs.IsBOF() ? "BOF" : rs.IsEOF() ? "EOF" : rs.m_CODICE.str();
-        EXPECT_EQ(seen, expected);
+        EXPECT_EQ(seen, move.second);
     }
     EXPECT_THROW(rs.Requery(), CDBException);
     rs.m_CODICE = "untouched";
