@@ -31,7 +31,6 @@ TEST(Dialect, RewritesNamesAndStrlenOutsideLiterals)
          "SELECT \"a\" FROM \"t\" WHERE \"b\" = 'it''s [NOT] a name, STRLEN(x)' AND \"[Q]\" = 'x'"},
         {sqlite, "SELECT 'abc [X]", "SELECT 'abc [X]"},  // an unterminated literal is copied, not cut
         {sqlite, "SELECT [X FROM T", "SELECT [X FROM T"},  // a bracket never closed is not a name
-        {sqlite, "SELECT * FROM [T] WHERE STRLEN([CODICE]) = 6", "SELECT * FROM [T] WHERE LENGTH([CODICE]) = 6"},
         {postgres, "WHERE strlen (CODICE) > 0", "WHERE LENGTH(CODICE) > 0"},
         {postgres, "SELECT MYSTRLEN(a), STRLEN_X(b), STRLEN FROM T WHERE c = 'STRLEN(d)'",
          "SELECT MYSTRLEN(a), STRLEN_X(b), STRLEN FROM T WHERE c = 'STRLEN(d)'"},
@@ -68,7 +67,7 @@ TEST(Dialect, ProcedureCallsBecomeEachDatabasesStatements)
         EXPECT_FALSE(CDialect::IsProcedureCall(notACall)) << notACall;
 }
 
-TEST(Dialect, NamesAndNullSafeEquality)
+TEST(Dialect, Names)
 {
     EXPECT_EQ(CDialect::FromDbmsName("Microsoft SQL Server").GetKind(), CDialect::generic);  // any other database
     EXPECT_STREQ(CDialect::StripBrackets("[A].[B]"), "[A].[B]");
@@ -78,10 +77,6 @@ TEST(Dialect, NamesAndNullSafeEquality)
     EXPECT_STREQ(sqlite.QuoteIdentifier("we\"ird"), "[we\"ird]");
     EXPECT_STREQ(sqlite.QuoteIdentifier("we]ird"), "\"we]ird\"");  // no escape inside brackets
     EXPECT_STREQ(postgres.QuoteIdentifier("we\"ird"), "\"we\"\"ird\"");
-    EXPECT_STREQ(postgres.MatchParam("\"c\"", false, false), "\"c\" = ?");
-    EXPECT_STREQ(postgres.MatchParam("\"c\"", true, true), "\"c\" IS NOT DISTINCT FROM ?");
-    EXPECT_STREQ(sqlite.MatchParam("\"C\"", false, true), "\"C\" IS ?");
-    EXPECT_STREQ(sqlite.MatchParam("\"C\"", true, false), "julianday(\"C\") IS julianday(?)");
 }
 
 TEST(Dialect, PostgreSQLConnectionsAskForStatementRollbackAndServerSidePrepare)
