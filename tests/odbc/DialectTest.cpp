@@ -128,7 +128,7 @@ TEST(QueryText, PlainTextLiteralsBecomeParameters)
         return out;
     };
     const std::pair<const char*, const char*> cases[] = {
-        {"SELECT A FROM T WHERE ID = 'A1' AND B <> 'it''s'", "SELECT A FROM T WHERE ID = ? AND B <> ? | A1 | it's"},
+        {"SELECT A - 1 FROM T WHERE ID = 'A1' AND B <> 'it''s'", "SELECT A - 1 FROM T WHERE ID = ? AND B <> ? | A1 | it's"},
         {"WHERE A = ? AND B LIKE 'x%' OR C IN ('1', '2')", "WHERE A = ? AND B LIKE ? OR C IN (?, ?) | (own) | x% | 1 | 2"},
         {"SELECT CASE WHEN A = 'a' THEN 'b' ELSE 'c' END, 'd' FROM T", "SELECT CASE WHEN A = ? THEN ? ELSE ? END, ? FROM T "
                                                                         "| a | b | c | d"},
