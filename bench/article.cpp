@@ -1,11 +1,13 @@
 // How fast a till finds an article, and how fast the article's price chain runs.
 //
 // Lookups: CDomainArticolo::DB_Load by the article's code, by its EAN and by a barcode-like
-// alternative code, on SQLite shop databases of 10,000, 100,000 and 1,000,000 articles. Each
-// database is made once by the benchmark itself (the shop schema, then every article with its
-// EAN, a type-0 alternative code and a barcode, bulk-inserted by plain SQL in one transaction)
-// and kept in /tmp, so later runs start at once. Keys are visited in a scattered order, so that
-// a lookup does not find its page left in cache by the previous one. Targets: a lookup by EAN
+// alternative code, on SQLite shop databases of 10,000, 100,000 and 1,000,000 articles, and on a
+// PostgreSQL shop of 100,000 articles when ORVEL_BENCH_PG (or else ORVEL_TEST_PG) holds a
+// connection string to a server. Each database is made once by the benchmark itself (the shop
+// schema, then every article with its EAN, a type-0 alternative code and a barcode,
+// bulk-inserted by plain SQL in one transaction) and kept (SQLite: a file in /tmp; PostgreSQL:
+// the schema orvel_bench_articles_N), so later runs start at once. Keys are visited in a
+// scattered order, so that a lookup does not find its page left in cache by the previous one. Targets: a lookup by EAN
 // under 200 µs median, growing less than twice from 10,000 to 1,000,000 articles, which only
 // indexed lookups achieve.
 //
@@ -77,21 +79,26 @@ long CountArticles(CDatabase& db)
 }
 
 // Builds the database of n articles, or opens the one an earlier run left.
-void Build(CDatabase& db, long n)
+void Build(CDatabase& db, long n, bool postgres)
 {
     CSchema::Create(db);
     CString sql;
     db.BeginTrans();
     db.ExecuteSQL("INSERT INTO IVA (CODICE, DESCRIZIONE, ALIQUOTA, CODICE_CASSA) VALUES ('22', 'Ordinaria', '22', 1)");
-    // The numbers 1..n from a recursive query, then the rows made from them in plain SQL.
+    // The numbers 1..n from a series, then the rows made from them in plain SQL.
+    const char* numbers = postgres ? "FROM generate_series(1, %ld) AS N(I)"
+                                   : "FROM (WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < %ld) "
+                                     "SELECT I FROM N) AS N";
+    CString series;
+    series.Format(numbers, n);
     sql.Format("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE, DESCRIZIONE_RIDOTTA, UM, ID_IVA, "
                "PREZZO_ACQ_LISTINO_EURO, SCONTO_1, SCONTO_2, SCONTO_3, SCONTO_4, PREZZO_ACQ_PZ_EURO, PREZZO_PZ_EURO, "
                "PREZZO_PZ_EURO_IVATO, PEZZI_X_CONFEZIONE, F_PUBBLICA, ID_TIPO_ARTICOLO, F_RIPORTA_NOTE, "
                "F_GESTISCI_GIACENZE, F_STAMPA_IN_SCONTRINO, F_GESTISCI_LOTTI, F_MODIFICATO) "
-               "WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < %ld) "
-               "SELECT printf('A%%07d', I), printf('80%%011d', I), 'Articolo ' || I, '', 'PZ', '22', "
-               "'10.00', '10.00', '5.00', '0', '0', '8.55', '11.97', '14.60', '1', 1, 1, 0, 1, 1, 1, 1 FROM N",
-               n);
+               "SELECT 'A' || %s, '80' || %s, 'Articolo ' || I, '', 'PZ', '22', "
+               "'10.00', '10.00', '5.00', '0', '0', '8.55', '11.97', '14.60', '1', 1, 1, 0, 1, 1, 1, 1 %s",
+               postgres ? "lpad(I::text, 7, '0')" : "printf('%07d', I)",
+               postgres ? "lpad(I::text, 11, '0')" : "printf('%011d', I)", series.GetString());
     db.ExecuteSQL(sql);
     sql.Format("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) "
                "SELECT ID, 'ALT' || substr(ID, 2), 0 FROM ARTICOLO UNION ALL "
@@ -108,24 +115,46 @@ std::string Options()
     return extra != nullptr ? extra : "";
 }
 
-CDatabase& Shop(long n)
+// The PostgreSQL server to measure on: ORVEL_BENCH_PG, else the test suites' ORVEL_TEST_PG.
+std::string PostgresConnect()
 {
-    static std::map<long, std::unique_ptr<CDatabase>> shops;
-    auto& db = shops[n];
+    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
+            return value;
+    return "";
+}
+
+enum class Backend { SQLite, PostgreSQL };
+
+CDatabase& Shop(long n, Backend backend = Backend::SQLite)
+{
+    static std::map<std::pair<long, Backend>, std::unique_ptr<CDatabase>> shops;
+    auto& db = shops[{n, backend}];
     if (db)
         return *db;
     Configure();
+    const bool postgres = backend == Backend::PostgreSQL;
     const std::string file = "/tmp/orvelmag_bench_articles_" + std::to_string(n) + ".db";
+    const std::string schema = "orvel_bench_articles_" + std::to_string(n);
+    const std::string connect = postgres ? PostgresConnect() + ";ConnSettings=SET search_path TO " + schema
+                                         : "DRIVER=SQLite3;Database=" + file + ";SyncPragma=OFF" + Options();
     db = std::make_unique<CDatabase>();
-    db->OpenEx(("DRIVER=SQLite3;Database=" + file + ";SyncPragma=OFF" + Options()).c_str());
+    db->OpenEx(connect.c_str());
     if (CountArticles(*db) != n) {
         db->Close();
-        std::filesystem::remove(file);
-        db->OpenEx(("DRIVER=SQLite3;Database=" + file + ";SyncPragma=OFF" + Options()).c_str());
-        Build(*db, n);
+        if (postgres) {
+            CDatabase admin;
+            admin.OpenEx(PostgresConnect().c_str());
+            admin.ExecuteSQL(("DROP SCHEMA IF EXISTS " + schema + " CASCADE").c_str());
+            admin.ExecuteSQL(("CREATE SCHEMA " + schema).c_str());
+        } else {
+            std::filesystem::remove(file);
+        }
+        db->OpenEx(connect.c_str());
+        Build(*db, n, postgres);
     }
     if (CountArticles(*db) != n)
-        throw std::runtime_error("the benchmark database " + file + " was not built");
+        throw std::runtime_error("the benchmark database " + (postgres ? schema : file) + " was not built");
     return *db;
 }
 
@@ -142,10 +171,10 @@ struct Walk {
 
 enum class Key { Code, Ean, Barcode };
 
-void Lookup(benchmark::State& state, Key key)
+void Lookup(benchmark::State& state, Key key, Backend backend = Backend::SQLite)
 {
     const long n = state.range(0);
-    CDatabase& db = Shop(n);
+    CDatabase& db = Shop(n, backend);
     Walk walk{n};
     for (auto _ : state) {
         const long k = walk.Next();
@@ -177,6 +206,17 @@ void BM_DB_Load_ByBarcode(benchmark::State& state)
 BENCHMARK(BM_DB_Load_ByCode)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DB_Load_ByEan)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DB_Load_ByBarcode)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// The same lookups on PostgreSQL, registered by main when a server is given.
+void RegisterPostgresLookups()
+{
+    const std::pair<const char*, Key> lookups[] = {
+        {"BM_PG_DB_Load_ByCode", Key::Code}, {"BM_PG_DB_Load_ByEan", Key::Ean}, {"BM_PG_DB_Load_ByBarcode", Key::Barcode}};
+    for (const auto& [name, key] : lookups)
+        benchmark::RegisterBenchmark(name, [key = key](benchmark::State& state) { Lookup(state, key, Backend::PostgreSQL); })
+            ->Arg(100000)
+            ->Unit(benchmark::kMicrosecond);
+}
 
 // The two statements a lookup by EAN runs, each alone, to show where its time goes: the query
 // that turns the key into an article code, and the read of the article's row from the view that
@@ -290,4 +330,14 @@ BENCHMARK(BM_SetMargine);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    if (!PostgresConnect().empty())
+        RegisterPostgresLookups();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

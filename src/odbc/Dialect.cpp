@@ -152,6 +152,9 @@ CString CDialect::AddConnectionDefaults(const CString& connect)
     };
     add("protocol=", "Protocol=7.4-2;");
     add("commlog=", "CommLog=0;");
+    // Statements prepared on the server, so that a query a connection keeps prepared is not
+    // planned again at each run.
+    add("useserversideprepare=", "UseServerSidePrepare=1;");
     return result;
 }
 

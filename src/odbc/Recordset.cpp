@@ -8,10 +8,12 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <typeinfo>
 
 #include "odbc/DBException.h"
 #include "odbc/detail/Connection.h"
+#include "odbc/detail/QueryText.h"
 #include "odbc/detail/RecordsetState.h"
 #include "odbc/detail/Statement.h"
 
@@ -254,60 +256,24 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
 
 namespace {
 
-// Turns the text literals of a query into parameters, so that the same query with other values
-// has the same text and its prepared statement can be reused: "... WHERE ID = 'A1'" becomes
-// "... WHERE ID = ?" with "A1" as a parameter. The query's own "?" keep their values, in order.
-// Declines (false) for text it does not read with certainty: comments, prefixed literals
-// (X'..', N'..') or an unterminated quote.
+// The query's text literals as parameters, with its own parameters in their places (see
+// LiftTextLiterals); false when the text cannot be read that way or its "?" do not match the
+// parameters the recordset binds.
 bool literalsAsParameters(const std::string& sql, const std::vector<Value>& ownParams, std::string& out,
                           std::vector<Value>& params)
 {
-    out.clear();
-    out.reserve(sql.size());
+    std::vector<std::optional<std::string>> values;
+    if (!orvel::odbc::detail::LiftTextLiterals(sql, out, values))
+        return false;
     params.clear();
     std::size_t nextOwn = 0;
-    for (std::size_t i = 0; i < sql.size();) {
-        char c = sql[i];
-        if (c == '\'') {
-            if (i > 0 && (std::isalnum(static_cast<unsigned char>(sql[i - 1])) != 0 || sql[i - 1] == '_'))
-                return false;
-            std::string literal;
-            std::size_t k = i + 1;
-            for (;;) {
-                if (k >= sql.size())
-                    return false;
-                if (sql[k] == '\'') {
-                    if (k + 1 < sql.size() && sql[k + 1] == '\'') {
-                        literal += '\'';
-                        k += 2;
-                        continue;
-                    }
-                    break;
-                }
-                literal += sql[k++];
-            }
-            out += '?';
-            params.push_back(Value::Text(std::move(literal)));
-            i = k + 1;
-        } else if (c == '"' || c == '[' || c == '`') {
-            char close = c == '[' ? ']' : c;
-            std::size_t end = sql.find(close, i + 1);
-            if (end == std::string::npos)
-                return false;
-            out.append(sql, i, end + 1 - i);
-            i = end + 1;
-        } else if ((c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') ||
-                   (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*')) {
-            return false;
-        } else if (c == '?') {
+    for (auto& value : values) {
+        if (value) {
+            params.push_back(Value::Text(std::move(*value)));
+        } else {
             if (nextOwn >= ownParams.size())
                 return false;
             params.push_back(ownParams[nextOwn++]);
-            out += c;
-            ++i;
-        } else {
-            out += c;
-            ++i;
         }
     }
     return nextOwn == ownParams.size();
@@ -328,20 +294,12 @@ void CRecordset::runQuery()
 
     std::vector<CString> statements;
     s.table.Empty();
-    if (CDialect::IsProcedureCall(source)) {
+    const bool procedureCall = CDialect::IsProcedureCall(source);
+    if (procedureCall) {
         statements = dialect.Translate(source, true);
     } else {
-        CString text;
-        CString filter = m_strFilter;
-        filter.Trim();
-        if (startsWithWord(source, "SELECT")) {
-            text = source;
-            if (!filter.IsEmpty()) {
-                CString upper(text);
-                upper.MakeUpper();
-                text += upper.Find(" WHERE ") >= 0 ? CString(" AND (") + filter + ")" : CString(" WHERE ") + filter;
-            }
-        } else {
+        CString text = source;
+        if (!startsWithWord(source, "SELECT") && !startsWithWord(source, "WITH")) {
             CString columns;
             for (const auto& b : s.columns) {
                 if (!columns.IsEmpty())
@@ -351,16 +309,13 @@ void CRecordset::runQuery()
             if (columns.IsEmpty())
                 columns = "*";
             text = CString("SELECT ") + columns + " FROM " + source;
-            if (!filter.IsEmpty())
-                text += CString(" WHERE ") + filter;
             CString bare = CDialect::StripBrackets(source);
             if (CDialect::IsPlainIdentifier(bare))
                 s.table = bare;
         }
+        CString filter = m_strFilter;
         CString sort = m_strSort;
-        sort.Trim();
-        if (!sort.IsEmpty())
-            text += CString(" ORDER BY ") + sort;
+        text = orvel::odbc::detail::AddFilterAndSort(text.str(), filter.Trim().str(), sort.Trim().str());
         statements = dialect.Translate(text, true);
     }
     s.sql.Empty();
@@ -379,13 +334,16 @@ void CRecordset::runQuery()
     for (const auto& p : s.params)
         paramValues.push_back(memberValue(p));
 
-    // On SQLite a single SELECT runs from a kept prepared statement when the same query (its
-    // literals taken out as parameters) ran before on this connection. Should that way fail, the
-    // query runs once more as written, which also gives the error its own text.
+    // A single SELECT runs from a prepared statement kept on the connection when the same query
+    // (its text literals taken out as parameters) ran before on it: the database does not
+    // compile it again (on PostgreSQL the driver keeps it prepared on the server). Should that
+    // way fail, the query runs once more as written, which also gives the error in the
+    // database's own words for the query as written.
     std::string keptText;
     std::vector<Value> keptParams;
     std::unique_ptr<Statement> query;
-    if (dialect.GetKind() == CDialect::sqlite && statements.size() == 1 && startsWithWord(statements.back(), "SELECT") &&
+    if (dialect.GetKind() != CDialect::generic && !procedureCall && statements.size() == 1 &&
+        startsWithWord(statements.back(), "SELECT") &&
         literalsAsParameters(statements.back().str(), paramValues, keptText, keptParams)) {
         try {
             query = connection.TakePreparedQuery(keptText);

@@ -1,129 +1,148 @@
-// The dialects' rewriting, checked on text alone: names, STRLEN and procedure calls become
-// what each database understands, and nothing inside a literal is touched.
+// The dialects' rewriting and the reading of query text, checked on text alone: names, STRLEN
+// and procedure calls become what each database understands, nothing inside a literal or a
+// quoted name is touched, filters and sorts land at the top level of a query, and a query's text
+// literals become parameters only where they are plain values.
 #include <gtest/gtest.h>
 
 #include "odbc/Dialect.h"
+#include "odbc/detail/QueryText.h"
 
 namespace {
+
+using orvel::odbc::detail::AddFilterAndSort;
+using orvel::odbc::detail::LiftTextLiterals;
 
 const CDialect sqlite(CDialect::sqlite);
 const CDialect postgres(CDialect::postgresql);
 const CDialect generic(CDialect::generic);
 
-TEST(Dialect, ChosenFromTheDbmsName)
+TEST(Dialect, RewritesNamesAndStrlenOutsideLiterals)
 {
-    EXPECT_EQ(CDialect::FromDbmsName("SQLite").GetKind(), CDialect::sqlite);
-    EXPECT_EQ(CDialect::FromDbmsName("PostgreSQL").GetKind(), CDialect::postgresql);
-    EXPECT_EQ(CDialect::FromDbmsName("Microsoft SQL Server").GetKind(), CDialect::generic);
-    EXPECT_EQ(CDialect::FromDbmsName("").GetKind(), CDialect::generic);
+    const struct {
+        const CDialect& dialect;
+        const char *sql, *expected;
+    } cases[] = {
+        // SQLite keeps the brackets (there a double-quoted unknown name would read as a literal).
+        {sqlite, "SELECT [CODICE] FROM [ARTICOLO] WHERE [ARTICOLO].[CODICE] = '1'",
+         "SELECT [CODICE] FROM [ARTICOLO] WHERE [ARTICOLO].[CODICE] = '1'"},
+        {postgres, "SELECT [CODICE], [Descrizione] FROM [ARTICOLO] WHERE [ARTICOLO].[CODICE] = '1'",
+         "SELECT \"codice\", \"descrizione\" FROM \"articolo\" WHERE \"articolo\".\"codice\" = '1'"},
+        {postgres, "SELECT [A] FROM [T] WHERE [B] = 'it''s [NOT] a name, STRLEN(x)' AND \"[Q]\" = 'x'",
+         "SELECT \"a\" FROM \"t\" WHERE \"b\" = 'it''s [NOT] a name, STRLEN(x)' AND \"[Q]\" = 'x'"},
+        {sqlite, "SELECT 'abc [X]", "SELECT 'abc [X]"},  // an unterminated literal is copied, not cut
+        {sqlite, "SELECT [X FROM T", "SELECT [X FROM T"},  // a bracket never closed is not a name
+        {postgres, "WHERE strlen (CODICE) > 0", "WHERE LENGTH(CODICE) > 0"},
+        {postgres, "SELECT MYSTRLEN(a), STRLEN_X(b), STRLEN FROM T WHERE c = 'STRLEN(d)'",
+         "SELECT MYSTRLEN(a), STRLEN_X(b), STRLEN FROM T WHERE c = 'STRLEN(d)'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.dialect.Rewrite(c.sql), c.expected) << c.sql;
 }
 
-TEST(Dialect, BracketedNamesBecomeQuotedIdentifiers)
+TEST(Dialect, ProcedureCallsBecomeEachDatabasesStatements)
 {
-    // SQLite keeps the brackets (there a double-quoted unknown name would read as a literal);
-    // PostgreSQL gets double-quoted lower-case names.
-    const char* sql = "SELECT [CODICE], [Descrizione] FROM [ARTICOLO] WHERE [ARTICOLO].[CODICE] = '1'";
-    EXPECT_STREQ(sqlite.Rewrite(sql), sql);
-    EXPECT_STREQ(postgres.Rewrite(sql),
-                 "SELECT \"codice\", \"descrizione\" FROM \"articolo\" WHERE \"articolo\".\"codice\" = '1'");
-}
-
-TEST(Dialect, LiteralsAndQuotedNamesAreLeftAlone)
-{
-    // Brackets and STRLEN inside literals, doubled quotes inside a literal, a quoted name.
-    const char* sql = "SELECT [A] FROM [T] WHERE [B] = 'it''s [NOT] a name, STRLEN(x)' AND \"[Q]\" = 'x'";
-    EXPECT_STREQ(postgres.Rewrite(sql),
-                 "SELECT \"a\" FROM \"t\" WHERE \"b\" = 'it''s [NOT] a name, STRLEN(x)' AND \"[Q]\" = 'x'");
-    // An unterminated literal is copied to the end unchanged instead of being cut.
-    EXPECT_STREQ(sqlite.Rewrite("SELECT 'abc [X]"), "SELECT 'abc [X]");
-    // A bracket that is never closed is not a name.
-    EXPECT_STREQ(sqlite.Rewrite("SELECT [X FROM T"), "SELECT [X FROM T");
-}
-
-TEST(Dialect, StrlenBecomesLengthOnlyAsAFunctionOutsideLiterals)
-{
-    EXPECT_STREQ(sqlite.Rewrite("SELECT * FROM [T] WHERE STRLEN([CODICE]) = 6"),
-                 "SELECT * FROM [T] WHERE LENGTH([CODICE]) = 6");
-    EXPECT_STREQ(postgres.Rewrite("WHERE strlen (CODICE) > 0"), "WHERE LENGTH(CODICE) > 0");
-    // Part of another name, a column called STRLEN, or inside a literal: unchanged.
-    EXPECT_STREQ(postgres.Rewrite("SELECT MYSTRLEN(a), STRLEN_X(b), STRLEN FROM T WHERE c = 'STRLEN(d)'"),
-                 "SELECT MYSTRLEN(a), STRLEN_X(b), STRLEN FROM T WHERE c = 'STRLEN(d)'");
-}
-
-TEST(Dialect, ProcedureCallsOnPostgreSQLSelectFromTheFunction)
-{
-    auto statements = postgres.Translate("{call ELIMINA_DOCUMENTO(42)}", false);
-    ASSERT_EQ(statements.size(), 1u);
-    EXPECT_STREQ(statements[0], "SELECT * FROM elimina_documento(42)");
-    statements = postgres.Translate("  { CALL GET_ID_DOCUMENTO }  ", true);
-    ASSERT_EQ(statements.size(), 1u);
-    EXPECT_STREQ(statements[0], "SELECT * FROM get_id_documento()");
-}
-
-TEST(Dialect, ProcedureCallsOnSQLiteInsertIntoTheCallTable)
-{
-    auto statements = sqlite.Translate("{call ELIMINA_DOCUMENTO(42)}", false);
-    ASSERT_EQ(statements.size(), 1u);
-    EXPECT_STREQ(statements[0], "INSERT INTO ELIMINA_DOCUMENTO_CALL (ARG1) VALUES (42)");
-
-    // Arguments split at top-level commas only, literals kept whole.
-    statements = sqlite.Translate("{call P(1, 'a, b', COALESCE(2, 3), 'it''s')}", true);
-    ASSERT_EQ(statements.size(), 2u);
-    EXPECT_STREQ(statements[0],
-                 "INSERT INTO P_CALL (ARG1, ARG2, ARG3, ARG4) VALUES (1, 'a, b', COALESCE(2, 3), 'it''s')");
-    EXPECT_STREQ(statements[1], "SELECT RESULT FROM P_CALL WHERE rowid = last_insert_rowid()");
-
-    statements = sqlite.Translate("{call GET_ID_DOCUMENTO}", true);
-    ASSERT_EQ(statements.size(), 2u);
-    EXPECT_STREQ(statements[0], "INSERT INTO GET_ID_DOCUMENTO_CALL DEFAULT VALUES");
-}
-
-TEST(Dialect, GenericPassesTheCallEscapeToTheDriver)
-{
-    auto statements = generic.Translate("{call P([A], 2)}", true);
-    ASSERT_EQ(statements.size(), 1u);
-    EXPECT_STREQ(statements[0], "{call P(\"A\", 2)}");
-}
-
-TEST(Dialect, BareProcedureNamesBecomeCalls)
-{
+    const struct {
+        const CDialect& dialect;
+        const char* call;
+        bool wantResult;
+        const char* expected;
+    } cases[] = {
+        {postgres, "  { CALL GET_ID_DOCUMENTO }  ", true, "SELECT * FROM get_id_documento()"},
+        // Arguments split at top-level commas only, literals kept whole.
+        {sqlite, "{call P(1, 'a, b', COALESCE(2, 3), 'it''s')}", true,
+         "INSERT INTO P_CALL (ARG1, ARG2, ARG3, ARG4) VALUES (1, 'a, b', COALESCE(2, 3), 'it''s'); "
+         "SELECT RESULT FROM P_CALL WHERE rowid = last_insert_rowid()"},
+        {sqlite, "{call GET_ID_DOCUMENTO}", false, "INSERT INTO GET_ID_DOCUMENTO_CALL DEFAULT VALUES"},
+        {generic, "{call P([A], 2)}", true, "{call P(\"A\", 2)}"},
+    };
+    for (const auto& c : cases) {
+        CString joined;
+        for (const CString& statement : c.dialect.Translate(c.call, c.wantResult))
+            joined += (joined.IsEmpty() ? "" : "; ") + statement;
+        EXPECT_STREQ(joined, c.expected);
+    }
     EXPECT_STREQ(CDialect::AsProcedureCall("GET_ID_DOCUMENTO"), "{call GET_ID_DOCUMENTO}");
     EXPECT_STREQ(CDialect::AsProcedureCall("{call X(1)}"), "{call X(1)}");
-    EXPECT_TRUE(CDialect::IsProcedureCall("{call X}"));
-    EXPECT_FALSE(CDialect::IsProcedureCall("SELECT 1"));
-    EXPECT_FALSE(CDialect::IsProcedureCall("{callX}"));
-    EXPECT_FALSE(CDialect::IsProcedureCall("{call X(1}"));
+    for (const char* notACall : {"SELECT 1", "{callX}", "{call X(1}"})
+        EXPECT_FALSE(CDialect::IsProcedureCall(notACall)) << notACall;
 }
 
-TEST(Dialect, NamesAndNullSafeEquality)
+TEST(Dialect, Names)
 {
-    EXPECT_STREQ(CDialect::StripBrackets("[CODICE]"), "CODICE");
-    EXPECT_STREQ(CDialect::StripBrackets("CODICE"), "CODICE");
+    EXPECT_EQ(CDialect::FromDbmsName("Microsoft SQL Server").GetKind(), CDialect::generic);  // any other database
     EXPECT_STREQ(CDialect::StripBrackets("[A].[B]"), "[A].[B]");
-    EXPECT_TRUE(CDialect::IsPlainIdentifier("ID_ARTICOLO"));
-    EXPECT_FALSE(CDialect::IsPlainIdentifier("1ABC"));
-    EXPECT_FALSE(CDialect::IsPlainIdentifier("A B"));
-    EXPECT_TRUE(CDialect::SameColumnName("[ID_Articolo]", "id_articolo"));
-    EXPECT_FALSE(CDialect::SameColumnName("ID", "IDX"));
+    EXPECT_TRUE(CDialect::IsPlainIdentifier("ID_ARTICOLO") && CDialect::SameColumnName("[ID_Articolo]", "id_articolo"));
+    EXPECT_FALSE(CDialect::IsPlainIdentifier("1ABC") || CDialect::IsPlainIdentifier("A B") ||
+                 CDialect::SameColumnName("ID", "IDX"));
     EXPECT_STREQ(sqlite.QuoteIdentifier("we\"ird"), "[we\"ird]");
     EXPECT_STREQ(sqlite.QuoteIdentifier("we]ird"), "\"we]ird\"");  // no escape inside brackets
     EXPECT_STREQ(postgres.QuoteIdentifier("we\"ird"), "\"we\"\"ird\"");
-    EXPECT_STREQ(sqlite.NullSafeEqualsParam(), " IS ?");
-    EXPECT_STREQ(postgres.NullSafeEqualsParam(), " IS NOT DISTINCT FROM ?");
-    EXPECT_STREQ(postgres.MatchParam("\"c\"", false, false), "\"c\" = ?");
-    EXPECT_STREQ(postgres.MatchParam("\"c\"", true, true), "\"c\" IS NOT DISTINCT FROM ?");
-    EXPECT_STREQ(sqlite.MatchParam("\"C\"", false, true), "\"C\" IS ?");
-    EXPECT_STREQ(sqlite.MatchParam("\"C\"", true, false), "julianday(\"C\") IS julianday(?)");
 }
 
-TEST(Dialect, PostgreSQLConnectionsAskForStatementRollback)
+TEST(Dialect, PostgreSQLConnectionsAskForStatementRollbackAndServerSidePrepare)
 {
     EXPECT_STREQ(CDialect::AddConnectionDefaults("DRIVER={PostgreSQL Unicode};Server=h"),
-                 "DRIVER={PostgreSQL Unicode};Server=h;Protocol=7.4-2;CommLog=0;");
+                 "DRIVER={PostgreSQL Unicode};Server=h;Protocol=7.4-2;CommLog=0;UseServerSidePrepare=1;");
     // An explicit choice of the caller is kept, and other drivers are not touched.
-    EXPECT_STREQ(CDialect::AddConnectionDefaults("DRIVER={PostgreSQL Unicode};Protocol=7.4-1;CommLog=1"),
-                 "DRIVER={PostgreSQL Unicode};Protocol=7.4-1;CommLog=1");
+    const char* chosen = "DRIVER={PostgreSQL Unicode};Protocol=7.4-1;CommLog=1;UseServerSidePrepare=0";
+    EXPECT_STREQ(CDialect::AddConnectionDefaults(chosen), chosen);
     EXPECT_STREQ(CDialect::AddConnectionDefaults("DRIVER=SQLite3;Database=x.db"), "DRIVER=SQLite3;Database=x.db");
+}
+
+TEST(QueryText, FilterAndSortGoToTheTopLevelOfTheQuery)
+{
+    const struct {
+        const char *query, *filter, *sort, *expected;
+    } cases[] = {
+        {"SELECT A FROM T;", "", "", "SELECT A FROM T"},
+        {"SELECT A FROM T", "B = 1", "A DESC", "SELECT A FROM T WHERE B = 1 ORDER BY A DESC"},
+        {"SELECT A FROM T WHERE X = 1 OR Y = 2", "Z = 3", "", "SELECT A FROM T WHERE (X = 1 OR Y = 2) AND (Z = 3)"},
+        {"SELECT A FROM (SELECT A FROM T WHERE B = 1 ORDER BY A) S", "A > 0", "A",
+         "SELECT A FROM (SELECT A FROM T WHERE B = 1 ORDER BY A) S WHERE A > 0 ORDER BY A"},
+        {"SELECT A, COUNT(*) FROM T GROUP BY A HAVING COUNT(*) > 1", "B = 'x'", "2",
+         "SELECT A, COUNT(*) FROM T WHERE B = 'x' GROUP BY A HAVING COUNT(*) > 1 ORDER BY 2"},
+        {"SELECT A FROM T WHERE B = ' WHERE ' -- ORDER BY\n ORDER BY A LIMIT 3", "C", "D",
+         "SELECT A FROM T WHERE (B = ' WHERE ' -- ORDER BY\n) AND (C) ORDER BY D, A LIMIT 3"},
+        {"SELECT [ORDER], \"GROUP BY\", WHERE_X FROM T /* WHERE */ OFFSET 2", "C", "",
+         "SELECT [ORDER], \"GROUP BY\", WHERE_X FROM T /* WHERE */ WHERE C OFFSET 2"},
+        {"WITH W AS (SELECT A FROM T WHERE B = 1) SELECT A FROM W", "A > 0", "", "WITH W AS (SELECT A FROM T WHERE B = 1) "
+                                                                                 "SELECT A FROM W WHERE A > 0"},
+        {"SELECT A FROM T WHERE B = 1 UNION SELECT A FROM U ORDER BY 1", "A > 0", "A",
+         "SELECT * FROM (SELECT A FROM T WHERE B = 1 UNION SELECT A FROM U ORDER BY 1) FILTERED WHERE A > 0 ORDER BY A"},
+        {"SELECT A FROM T UNION ALL SELECT A FROM U WHERE B = 1", "", "A",
+         "SELECT A FROM T UNION ALL SELECT A FROM U WHERE B = 1 ORDER BY A"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AddFilterAndSort(c.query, c.filter, c.sort), c.expected) << c.query;
+}
+
+TEST(QueryText, PlainTextLiteralsBecomeParameters)
+{
+    const auto lift = [](const std::string& sql) {
+        std::string out;
+        std::vector<std::optional<std::string>> values;
+        if (!LiftTextLiterals(sql, out, values))
+            return std::string("(as written)");
+        for (const auto& value : values)
+            out += " | " + value.value_or("(own)");
+        return out;
+    };
+    const std::pair<const char*, const char*> cases[] = {
+        {"SELECT A - 1 FROM T WHERE ID = 'A1' AND B <> 'it''s'", "SELECT A - 1 FROM T WHERE ID = ? AND B <> ? | A1 | it's"},
+        {"WHERE A = ? AND B LIKE 'x%' OR C IN ('1', '2')", "WHERE A = ? AND B LIKE ? OR C IN (?, ?) | (own) | x% | 1 | 2"},
+        {"SELECT CASE WHEN A = 'a' THEN 'b' ELSE 'c' END, 'd' FROM T", "SELECT CASE WHEN A = ? THEN ? ELSE ? END, ? FROM T "
+                                                                        "| a | b | c | d"},
+        // Prefixed and typed literals and aliases stay; names in quotes or brackets are skipped.
+        {"SELECT X'00', E'\\n', DATE '2024-01-01', A AS 'b' FROM T WHERE [it's] = 'v' AND \"q'\" = 'w'",
+         "SELECT X'00', E'\\n', DATE '2024-01-01', A AS 'b' FROM T WHERE [it's] = ? AND \"q'\" = ? | v | w"},
+        {"SELECT 'a' -- note", "(as written)"},
+        {"SELECT /* 'a' */ 1", "(as written)"},
+        {"SELECT $1", "(as written)"},
+        {"SELECT 'open", "(as written)"},
+        {"SELECT [open", "(as written)"},
+    };
+    for (const auto& [sql, expected] : cases)
+        EXPECT_EQ(lift(sql), expected) << sql;
 }
 
 }  // namespace

@@ -35,9 +35,11 @@ struct Connection {
     // Upper-cased table name -> primary key column names (empty: no primary key).
     std::map<std::string, std::vector<CString>> primaryKeys;
 
-    // Prepared queries kept for reuse, most recently used first, keyed by their text (SQLite
-    // only: there preparing a query over a joined view costs more than running it). A recordset
-    // takes a statement out while it reads and gives it back with its cursor closed.
+    // Prepared queries kept for reuse, most recently used first, keyed by their text (with the
+    // text literals as parameters): compiling a query over a joined view costs more than running
+    // it, on SQLite in the driver and on PostgreSQL on the server, where the driver keeps each
+    // statement prepared as long as its handle lives. A recordset takes a statement out while it
+    // reads and gives it back with its cursor closed.
     std::list<std::pair<std::string, std::unique_ptr<Statement>>> preparedQueries;
     static constexpr std::size_t kPreparedQueryLimit = 64;
 

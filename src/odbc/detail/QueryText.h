@@ -1,0 +1,37 @@
+// Reading a query's text at its top level, for the two things a recordset does to the queries it
+// runs: adding its filter and sort to a SELECT, and taking the text literals out of a SELECT as
+// parameters so that its prepared statement can be kept and run again with other values.
+//
+// Both read the text as SQL: string literals ('...' with '' for a quote), quoted names ("...",
+// [...] and `...`), parentheses and comments are recognised, so that a word inside a literal, a
+// name or a subquery is never taken for a clause of the query itself.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvel::odbc::detail {
+
+// The query with the filter and the sort added at its top level:
+//   no WHERE         " WHERE filter" before GROUP BY / HAVING / WINDOW / ORDER BY / LIMIT...
+//   a WHERE          "WHERE (its condition) AND (filter)"
+//   no ORDER BY      " ORDER BY sort" before LIMIT / OFFSET / FETCH / FOR, or at the end
+//   an ORDER BY      "ORDER BY sort, its own terms": the recordset's sort comes first
+//   UNION, INTERSECT or EXCEPT with a filter: the whole query becomes a derived table,
+//                    "SELECT * FROM (query) FILTERED WHERE filter [ORDER BY sort]", so that
+//                    the filter applies to the rows of the whole query by their result names.
+// An empty filter or sort adds nothing. A trailing ";" is dropped.
+std::string AddFilterAndSort(const std::string& query, const std::string& filter, const std::string& sort);
+
+// Rewrites a SELECT with each text literal that stands for a value as "?": "... WHERE ID = 'A1'"
+// becomes "... WHERE ID = ?". values receives one entry per "?" of the result, in order: the
+// literal's text (quotes undoubled), or nullopt for a "?" the query already had (its own
+// parameter). A literal that is not a plain value is left in the text: one joined to a prefix
+// (X'..', E'..'), a typed literal (DATE '...', INTERVAL '...') and an alias (AS 'name'), that is
+// every literal that follows a word other than a keyword that takes an expression (WHERE, AND,
+// LIKE, THEN...). Returns false, and the query must run as written, for text that is not read
+// with certainty: comments, "$" outside literals, or an unterminated quote or name.
+bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std::optional<std::string>>& values);
+
+}  // namespace orvel::odbc::detail
