@@ -95,6 +95,7 @@ TEST(StringArray, TakesTextsAndStringsAndCopiesDeep)
     EXPECT_EQ(a[0], "zero");
     EXPECT_EQ(b.Append(a), 4);
     EXPECT_EQ(b.GetSize(), 8);
+    EXPECT_TRUE(CStringArray(b).IsKindOf(RUNTIME_CLASS(CStringArray)));
 }
 
 TEST(Map, LookupReplaceRemoveAndAWalkThatVisitsEveryKeyOnce)

@@ -89,6 +89,7 @@ TEST(OleDateTime, PartsThatAreNotADateGiveInvalid)
     SYSTEMTIME st{2024, 2, 0, 30, 0, 0, 0, 0};
     double value = 123.0;
     EXPECT_FALSE(SystemTimeToVariantTime(&st, &value));
+    EXPECT_FALSE(SystemTimeToVariantTime(nullptr, &value));
     EXPECT_EQ(value, 123.0);
     SYSTEMTIME out{};
     for (double serial : {std::numeric_limits<double>::infinity(), 1e12, -1e12})
@@ -125,6 +126,8 @@ TEST(OleDateTime, ArithmeticFollowsTheTimeLine)
         h += second;
     EXPECT_EQ(Iso(h), "2024-06-01 01:00:00");
     EXPECT_EQ((COleDateTime(9999, 12, 31, 0, 0, 0) + day).GetStatus(), COleDateTime::invalid);
+    h -= COleDateTimeSpan(0, 1, 0, 0);
+    EXPECT_TRUE(h <= COleDateTime(2024, 6, 1, 0, 0, 1) && h >= COleDateTime(2024, 5, 31, 23, 59, 59));
 }
 
 TEST(OleDateTime, NullAndInvalidPropagate)
@@ -143,16 +146,22 @@ TEST(OleDateTime, NullAndInvalidPropagate)
     EXPECT_EQ((valid - nullDate).GetStatus(), COleDateTimeSpan::null);
     EXPECT_EQ((invalidDate - valid).GetStatus(), COleDateTimeSpan::invalid);
     EXPECT_EQ((-invalidSpan).GetStatus(), COleDateTimeSpan::invalid);
+    EXPECT_EQ((COleDateTimeSpan(1.0) + nullSpan).GetStatus(), COleDateTimeSpan::null);
+    EXPECT_FALSE(nullSpan < COleDateTimeSpan(1.0));
     TIMESTAMP_STRUCT ts{1, 2, 3, 4, 5, 6, 7};
     EXPECT_FALSE(nullDate.GetAsDBTIMESTAMP(ts));
     EXPECT_EQ(ts.year, 1);
     EXPECT_EQ(nullDate.Format(), "");
+    EXPECT_EQ(nullDate.Format("%Y"), "");
+    EXPECT_EQ(invalidDate.Format(), "Invalid DateTime");
+    EXPECT_FALSE(nullDate == valid);
     EXPECT_EQ(nullSpan.Format("%D"), "");
     COleDateTime otherNull(5.0);
     otherNull.SetStatus(COleDateTime::null);
     EXPECT_TRUE(nullDate == otherNull) << "equality looks at the status";
     EXPECT_FALSE(nullDate < valid);
     EXPECT_FALSE(valid >= invalidDate);
+    EXPECT_FALSE(valid <= invalidDate);
 }
 
 TEST(OleDateTime, FormatAndParse)
@@ -160,6 +169,7 @@ TEST(OleDateTime, FormatAndParse)
     ASSERT_NE(std::setlocale(LC_TIME, "C"), nullptr);
     const COleDateTime d(2024, 2, 29, 13, 5, 9);
     EXPECT_EQ(d.Format("%A %j"), "Thursday 060");
+    EXPECT_EQ(d.Format(""), "");
     EXPECT_EQ(d.Format(), "29/02/2024 13:05:09");
     EXPECT_EQ(d.Format(VAR_DATEVALUEONLY), "29/02/2024");
     EXPECT_EQ(d.Format(VAR_TIMEVALUEONLY), "13:05:09");

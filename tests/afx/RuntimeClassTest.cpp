@@ -91,8 +91,7 @@ TEST(ExtensionModule, ClassesFollowTheModuleThroughItsLife)
 
     // A library of a record never initialised links nothing.
     AFX_EXTENSION_MODULE unused = {FALSE, nullptr, nullptr, nullptr};
-    new CDynLinkLibrary(unused);
-    AfxTermExtensionModule(unused);
+    new CDynLinkLibrary(unused);  // stays in the chain, skipped by every lookup below
     EXPECT_EQ(AfxFindRuntimeClass("CSimFirst"), &first);
 
     AFX_EXTENSION_MODULE record = {FALSE, nullptr, nullptr, nullptr};
@@ -129,5 +128,6 @@ TEST(ExtensionModule, ClassesFollowTheModuleThroughItsLife)
     EXPECT_EQ(AfxFindRuntimeClass("CDog"), RUNTIME_CLASS(CDog));
     EXPECT_EQ(AfxFindRuntimeClass("CSimForeign"), &foreign);
     AfxTermExtensionModule(record);  // terminating again is harmless
+    AfxTermExtensionModule(unused);
     AfxClassTerm(&foreign);
 }

@@ -46,6 +46,7 @@ TEST(String, ExtractionSearchAndTrimTable)
         {[&] { return CString(blank).TrimRight(); }, " \t ab c"},
         {[] { return CString("000120").TrimLeft('0'); }, "120"},
         {[] { return CString("-+a+-").Trim("+-"); }, "a"},
+        {[] { return CString("xxaxx").Trim('x'); }, "a"},
         {[] { return CString("   ").Trim(); }, ""},
         {[] { return CString("Art 12b").MakeUpper(); }, "ART 12B"},
         {[] { return CString("Art 12B").MakeLower(); }, "art 12b"},

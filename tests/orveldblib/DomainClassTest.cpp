@@ -132,6 +132,19 @@ TEST(DomainClassDates, DateTextIsDayMonthYear)
     EXPECT_EQ(ole.GetDayOfWeek(), 7) << "5 December 2026 is a Saturday";
 }
 
+TEST(DomainClassDates, MalformedDateTextGivesTheUnsetValue)
+{
+    for (const char* bad : {"", "2026-12-05", "29/02/2100", "31/04/2026", "05/12/26", "05/12/2026 25:00",
+                            "05/12/2026 10:00 extra", "05/12/2026x", "aa/bb/cccc", "00/01/2026"}) {
+        TIMESTAMP_STRUCT ts = Ts(2026, 1, 1);
+        EXPECT_FALSE(CDomainClass::From_StringDate_To_TIMESTAMP_STRUCT(bad, ts)) << bad;
+        EXPECT_EQ(Text(ts), "0-0-0 65535:65535:65535") << bad;
+        COleDateTime ole(2026, 1, 1, 0, 0, 0);
+        EXPECT_FALSE(CDomainClass::From_StringDate_To_COleDateTime(bad, ole)) << bad;
+        EXPECT_EQ(ole.GetStatus(), COleDateTime::null) << bad;
+    }
+}
+
 TEST(DomainClassFilters, QuotesAreDoubledSoTheTextStaysOneLiteral)
 {
     EXPECT_STREQ(CDomainClass::SetFilterParam("O'NEIL"), "O''NEIL");
