@@ -20,11 +20,6 @@ std::string base36(unsigned long long n)
     return s;
 }
 
-CString text(const CBase36Numeric& n)
-{
-    return n.GetText();
-}
-
 }  // namespace
 
 TEST(Base36Numeric, CountsLikeTheStandardBase36Conversion)
@@ -32,81 +27,49 @@ TEST(Base36Numeric, CountsLikeTheStandardBase36Conversion)
     CBase36Numeric counter;
     for (unsigned long long n = 1; n <= 50000; ++n) {
         counter += 1;
-        ASSERT_EQ(std::string(text(counter)), base36(n)) << "after " << n << " increments";
+        ASSERT_EQ(std::string(counter.GetText()), base36(n)) << "after " << n << " increments";
     }
-}
-
-TEST(Base36Numeric, AddsLargeAmountsAtOnce)
-{
-    for (int amount : {35, 36, 1295, 1296, 46655, 46656, 2147483647}) {
-        CBase36Numeric counter;
+    for (int amount : {35, 36, 1295, 1296, 46656, 2147483647}) {
         counter = "ZZ";
         counter += amount;
-        EXPECT_EQ(std::string(text(counter)), base36(1295ULL + static_cast<unsigned long long>(amount))) << amount;
+        EXPECT_EQ(std::string(counter.GetText()), base36(1295ULL + static_cast<unsigned long long>(amount))) << amount;
     }
 }
 
-TEST(Base36Numeric, CarriesAcrossEveryDigit)
+TEST(Base36Numeric, CarriesBorrowsReadsAndFormats)
 {
-    CBase36Numeric counter;
-    counter = "A9";
-    counter += 1;
-    EXPECT_STREQ(text(counter), "AA");
-    counter = "AZ";
-    counter += 1;
-    EXPECT_STREQ(text(counter), "B0");
-    counter = "ZZZZZZZZZZZZZZZZZZZZ";  // twenty digits, beyond any machine integer
-    counter += 1;
-    EXPECT_STREQ(text(counter), "100000000000000000000");
-}
-
-TEST(Base36Numeric, ReadsLowerCaseBlanksAndLeadingZeros)
-{
-    CBase36Numeric counter;
-    counter = "  00az ";
-    EXPECT_TRUE(counter.IsValid());
-    EXPECT_STREQ(text(counter), "AZ");
-    counter += 1;
-    EXPECT_STREQ(counter.Format(6), "0000B0");
-}
-
-TEST(Base36Numeric, FormatPadsButNeverCuts)
-{
-    CBase36Numeric counter;
-    counter = "12345";
-    EXPECT_STREQ(counter.Format(3), "12345");
-    EXPECT_STREQ(counter.Format(8), "00012345");
-    CBase36Numeric zero;
-    EXPECT_STREQ(zero.Format(0), "0");
-    EXPECT_STREQ(zero.Format(4), "0000");
-}
-
-TEST(Base36Numeric, ForeignTextStartsFromZero)
-{
-    CBase36Numeric counter;
-    for (const char* bad : {"A-1", "", "   ", "12.5", "ÀB"}) {
+    const struct {
+        const char* start;
+        int add;
+        const char* text;
+        const char* formatted;  // to 6 characters
+    } cases[] = {
+        {"AZ", 1, "B0", "0000B0"},
+        {"ZZZZZZZZZZZZZZZZZZZZ", 1, "100000000000000000000", "100000000000000000000"},  // beyond any integer
+        {"  00az ", 0, "AZ", "0000AZ"},  // lower case, blanks, leading zeros
+        {"10", -1, "Z", "00000Z"},
+        {"100", -1296, "0", "000000"},
+        {"A-1", 1, "1", "000001"},  // foreign text starts from zero
+        {"", 1, "1", "000001"},
+        {"12.5", 0, "0", "000000"},
+        {"ÀB", 0, "0", "000000"},
+    };
+    for (const auto& c : cases) {
+        CBase36Numeric counter;
         counter = "XYZ";
-        counter = bad;
-        EXPECT_FALSE(counter.IsValid()) << bad;
-        EXPECT_STREQ(text(counter), "0") << bad;
-        counter += 1;
-        EXPECT_STREQ(counter.Format(6), "000001") << bad;
+        counter = c.start;
+        counter += c.add;
+        EXPECT_STREQ(counter.GetText(), c.text) << c.start;
+        EXPECT_STREQ(counter.Format(6), c.formatted) << c.start;
     }
-}
-
-TEST(Base36Numeric, SubtractsAndRefusesToGoBelowZero)
-{
     CBase36Numeric counter;
-    counter = "10";
-    counter += -1;
-    EXPECT_STREQ(text(counter), "Z");
-    counter = "100";
-    counter += -1;
-    EXPECT_STREQ(text(counter), "ZZ");
-    counter = "100";
-    counter += -1296;
-    EXPECT_STREQ(text(counter), "0");
+    counter = "A-1";
+    EXPECT_FALSE(counter.IsValid());
+    counter = "12345";
+    EXPECT_TRUE(counter.IsValid());
+    EXPECT_STREQ(counter.Format(3), "12345") << "padded, never cut";
+    EXPECT_STREQ(CBase36Numeric().Format(0), "0");
     counter = "1";
     EXPECT_THROW(counter += -2, CInvalidArgException);
-    EXPECT_STREQ(text(counter), "1") << "a refused subtraction leaves the counter unchanged";
+    EXPECT_STREQ(counter.GetText(), "1") << "a refused subtraction leaves the counter unchanged";
 }

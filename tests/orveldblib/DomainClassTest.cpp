@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "orveldblib/DomainClass.h"
@@ -19,6 +20,12 @@ TIMESTAMP_STRUCT Ts(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
     ts.minute = static_cast<SQLUSMALLINT>(mi);
     ts.second = static_cast<SQLUSMALLINT>(s);
     return ts;
+}
+
+std::string Text(const TIMESTAMP_STRUCT& ts)
+{
+    return std::to_string(ts.year) + "-" + std::to_string(ts.month) + "-" + std::to_string(ts.day) + " " +
+           std::to_string(ts.hour) + ":" + std::to_string(ts.minute) + ":" + std::to_string(ts.second);
 }
 
 struct RecordedBox {
@@ -53,82 +60,57 @@ protected:
 
 }  // namespace
 
-TEST(DomainClassDates, InvalidTimestampIsZeroDateWithTimeAt65535)
+TEST(DomainClassDates, ValidityOfTheUnsetValueAndOfDateAndTimeParts)
 {
-    const TIMESTAMP_STRUCT& ts = CDomainClass::Invalid_TIMESTAMP_STRUCT;
-    EXPECT_EQ(ts.year, 0);
-    EXPECT_EQ(ts.month, 0);
-    EXPECT_EQ(ts.day, 0);
-    EXPECT_EQ(ts.hour, 65535);
-    EXPECT_EQ(ts.minute, 65535);
-    EXPECT_EQ(ts.second, 65535);
-    EXPECT_EQ(ts.fraction, 0u);
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(ts));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_TIME(ts));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT(ts));
-}
-
-TEST(DomainClassDates, ValidityOfDatePartAndTimePartSeparately)
-{
-    EXPECT_TRUE(CDomainClass::IsValid_TIMESTAMP_STRUCT(Ts(2024, 2, 29, 23, 59, 59)));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(Ts(2100, 2, 29)));
-    EXPECT_TRUE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(Ts(2000, 2, 29)));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(Ts(2026, 4, 31)));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(Ts(2026, 13, 1)));
     TIMESTAMP_STRUCT dateOnly = Ts(2026, 12, 5);
     dateOnly.hour = dateOnly.minute = dateOnly.second = 65535;
-    EXPECT_TRUE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(dateOnly));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_TIME(dateOnly));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT(dateOnly));
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_TIME(Ts(2026, 1, 1, 24, 0, 0)));
+    const struct {
+        TIMESTAMP_STRUCT ts;
+        bool date, time;
+    } cases[] = {
+        {CDomainClass::Invalid_TIMESTAMP_STRUCT, false, false},
+        {Ts(2024, 2, 29, 23, 59, 59), true, true},
+        {Ts(2000, 2, 29), true, true},
+        {Ts(2100, 2, 29), false, true},
+        {Ts(2026, 4, 31), false, true},
+        {Ts(2026, 13, 1), false, true},
+        {dateOnly, true, false},
+        {Ts(2026, 1, 1, 24, 0, 0), true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ts.year << "-" << c.ts.month << "-" << c.ts.day << " " << c.ts.hour);
+        EXPECT_EQ(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(c.ts), c.date);
+        EXPECT_EQ(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_TIME(c.ts), c.time);
+        EXPECT_EQ(CDomainClass::IsValid_TIMESTAMP_STRUCT(c.ts), c.date && c.time);
+    }
+    const TIMESTAMP_STRUCT& unset = CDomainClass::Invalid_TIMESTAMP_STRUCT;
+    EXPECT_TRUE(unset.year == 0 && unset.month == 0 && unset.day == 0 && unset.fraction == 0);
+    EXPECT_TRUE(unset.hour == 65535 && unset.minute == 65535 && unset.second == 65535);
 }
 
-TEST(DomainClassDates, TimestampAndOleDateRoundTrip)
+TEST(DomainClassDates, TimestampAndOleDateConvertBothWaysUnsetToNull)
 {
     COleDateTime ole;
     CDomainClass::From_TIMESTAMP_STRUCT_To_COleDateTime(Ts(2024, 2, 29, 13, 45, 30), ole);
-    ASSERT_EQ(ole.GetStatus(), COleDateTime::valid);
-    EXPECT_EQ(ole.GetYear(), 2024);
-    EXPECT_EQ(ole.GetMonth(), 2);
-    EXPECT_EQ(ole.GetDay(), 29);
-    EXPECT_EQ(ole.GetHour(), 13);
-    EXPECT_EQ(ole.GetMinute(), 45);
-    EXPECT_EQ(ole.GetSecond(), 30);
-
+    EXPECT_EQ(ole, COleDateTime(2024, 2, 29, 13, 45, 30));
     TIMESTAMP_STRUCT back;
     CDomainClass::From_COleDateTime_To_TIMESTAMP_STRUCT(ole, back);
-    EXPECT_EQ(back.year, 2024);
-    EXPECT_EQ(back.month, 2);
-    EXPECT_EQ(back.day, 29);
-    EXPECT_EQ(back.hour, 13);
-    EXPECT_EQ(back.minute, 45);
-    EXPECT_EQ(back.second, 30);
-}
+    EXPECT_EQ(Text(back), "2024-2-29 13:45:30");
 
-TEST(DomainClassDates, UnsetValuesMapToEachOther)
-{
-    COleDateTime ole(2026, 1, 1, 0, 0, 0);
     CDomainClass::From_TIMESTAMP_STRUCT_To_COleDateTime(CDomainClass::Invalid_TIMESTAMP_STRUCT, ole);
     EXPECT_EQ(ole.GetStatus(), COleDateTime::null);
-
-    TIMESTAMP_STRUCT ts = Ts(2026, 1, 1);
     COleDateTime nullDate;
     nullDate.SetStatus(COleDateTime::null);
-    CDomainClass::From_COleDateTime_To_TIMESTAMP_STRUCT(nullDate, ts);
-    EXPECT_FALSE(CDomainClass::IsValid_TIMESTAMP_STRUCT_ONLY_DATE(ts));
-    EXPECT_EQ(ts.hour, 65535);
-
-    COleDateTime invalid(2026, 2, 30, 0, 0, 0);
-    CDomainClass::From_COleDateTime_To_TIMESTAMP_STRUCT(invalid, ts);
-    EXPECT_EQ(ts.hour, 65535) << "an invalid date is unset, not a wrong day";
-
+    for (const COleDateTime& unset : {nullDate, COleDateTime(2026, 2, 30, 0, 0, 0)}) {
+        TIMESTAMP_STRUCT ts = Ts(2026, 1, 1);
+        CDomainClass::From_COleDateTime_To_TIMESTAMP_STRUCT(unset, ts);
+        EXPECT_EQ(Text(ts), "0-0-0 65535:65535:65535") << "null or invalid is unset, not a wrong day";
+    }
     // A date whose time part is unusable converts as midnight of that day.
     TIMESTAMP_STRUCT dateOnly = Ts(2026, 3, 8);
     dateOnly.hour = dateOnly.minute = dateOnly.second = 65535;
     CDomainClass::From_TIMESTAMP_STRUCT_To_COleDateTime(dateOnly, ole);
-    ASSERT_EQ(ole.GetStatus(), COleDateTime::valid);
-    EXPECT_EQ(ole.GetDay(), 8);
-    EXPECT_EQ(ole.GetHour(), 0);
+    EXPECT_EQ(ole, COleDateTime(2026, 3, 8, 0, 0, 0));
 }
 
 TEST(DomainClassDates, DateTextIsDayMonthYear)
@@ -138,25 +120,15 @@ TEST(DomainClassDates, DateTextIsDayMonthYear)
     EXPECT_STREQ(text, "08/03/2026");
     CDomainClass::From_TIMESTAMP_STRUCT_To_StringDate(CDomainClass::Invalid_TIMESTAMP_STRUCT, text);
     EXPECT_STREQ(text, "");
-
-    TIMESTAMP_STRUCT ts;
-    EXPECT_TRUE(CDomainClass::From_StringDate_To_TIMESTAMP_STRUCT("29/02/2024", ts));
-    EXPECT_EQ(ts.year, 2024);
-    EXPECT_EQ(ts.month, 2);
-    EXPECT_EQ(ts.day, 29);
-    EXPECT_EQ(ts.hour, 0);
-    EXPECT_TRUE(CDomainClass::From_StringDate_To_TIMESTAMP_STRUCT(" 1/3/2026 08:30 ", ts));
-    EXPECT_EQ(ts.day, 1);
-    EXPECT_EQ(ts.month, 3);
-    EXPECT_EQ(ts.hour, 8);
-    EXPECT_EQ(ts.minute, 30);
-    EXPECT_EQ(ts.second, 0);
-    EXPECT_TRUE(CDomainClass::From_StringDate_To_TIMESTAMP_STRUCT("31/12/2026 23:59:58", ts));
-    EXPECT_EQ(ts.second, 58);
-
+    const std::pair<const char*, const char*> good[] = {
+        {"29/02/2024", "2024-2-29 0:0:0"}, {" 1/3/2026 08:30 ", "2026-3-1 8:30:0"}, {"31/12/2026 23:59:58", "2026-12-31 23:59:58"}};
+    for (const auto& [input, expected] : good) {
+        TIMESTAMP_STRUCT ts;
+        EXPECT_TRUE(CDomainClass::From_StringDate_To_TIMESTAMP_STRUCT(input, ts)) << input;
+        EXPECT_EQ(Text(ts), expected);
+    }
     COleDateTime ole;
     EXPECT_TRUE(CDomainClass::From_StringDate_To_COleDateTime("05/12/2026", ole));
-    EXPECT_EQ(ole.GetStatus(), COleDateTime::valid);
     EXPECT_EQ(ole.GetDayOfWeek(), 7) << "5 December 2026 is a Saturday";
 }
 
@@ -166,7 +138,7 @@ TEST(DomainClassDates, MalformedDateTextGivesTheUnsetValue)
                             "05/12/2026 10:00 extra", "05/12/2026x", "aa/bb/cccc", "00/01/2026"}) {
         TIMESTAMP_STRUCT ts = Ts(2026, 1, 1);
         EXPECT_FALSE(CDomainClass::From_StringDate_To_TIMESTAMP_STRUCT(bad, ts)) << bad;
-        EXPECT_EQ(ts.hour, 65535) << bad;
+        EXPECT_EQ(Text(ts), "0-0-0 65535:65535:65535") << bad;
         COleDateTime ole(2026, 1, 1, 0, 0, 0);
         EXPECT_FALSE(CDomainClass::From_StringDate_To_COleDateTime(bad, ole)) << bad;
         EXPECT_EQ(ole.GetStatus(), COleDateTime::null) << bad;

@@ -61,91 +61,42 @@ protected:
 
 }  // namespace
 
-TEST_P(ArticleLookup, OwnCodeLoadsTheArticle)
+TEST_P(ArticleLookup, KeysReachTheirArticle)
 {
-    CDomainArticolo a(&db());
-    a.Set_ID("A1");
-    ASSERT_TRUE(a.DB_Load());
-    EXPECT_STREQ(a.Get_DESCRIZIONE(), "first");
-    EXPECT_STREQ(a.Get_CODICE_EAN(), "8001111111111");
-    EXPECT_EQ(a.Get_PREZZO_PZ_EURO(), Decimal("1.5", 127));
-}
-
-TEST_P(ArticleLookup, TypeZeroAlternativeCodeLoadsTheOwnerAndReplacesTheCode)
-{
-    CDomainArticolo a(&db());
-    a.Set_ID("OLD-1");
-    ASSERT_TRUE(a.DB_Load());
-    EXPECT_STREQ(a.Get_ID(), "A1");
-    EXPECT_STREQ(a.Get_DESCRIZIONE(), "first");
-    EXPECT_STREQ(a.GetUmAlternative().GetArticolo(), "A1");
-
-    // Barcode-like codes are not article codes.
-    CDomainArticolo b(&db());
-    b.Set_ID("2000000000017");
-    EXPECT_FALSE(b.DB_Load());
-    EXPECT_STREQ(b.Get_ID(), "2000000000017") << "a failed load leaves the object as it was";
-    EXPECT_STREQ(b.Get_DESCRIZIONE(), "");
-}
-
-TEST_P(ArticleLookup, EanFindsTheArticleByItsOwnEanOrAnyBarcodeLikeCode)
-{
-    CDomainArticolo a(&db());
-    a.Set_CODICE_EAN("8002222222222");
-    ASSERT_TRUE(a.DB_Load());
-    EXPECT_STREQ(a.Get_ID(), "A2");
-
-    CDomainArticolo b(&db());
-    b.Set_CODICE_EAN("2000000000017");
-    ASSERT_TRUE(b.DB_Load());
-    EXPECT_STREQ(b.Get_ID(), "A1");
-    EXPECT_STREQ(b.Get_CODICE_EAN(), "8001111111111") << "the loaded EAN is the one stored on the article";
-
-    CDomainArticolo c(&db());
-    c.Set_CODICE_EAN("PACK-6");
-    ASSERT_TRUE(c.DB_Load()) << "any type but 0 stands for an EAN";
-    EXPECT_STREQ(c.Get_ID(), "A2");
-
-    CDomainArticolo d(&db());
-    d.Set_CODICE_EAN("OLD-1");
-    EXPECT_FALSE(d.DB_Load()) << "a type-0 code is not a barcode";
-    CDomainArticolo e(&db());
-    e.Set_CODICE_EAN("A1");
-    EXPECT_FALSE(e.DB_Load()) << "an article code is not a barcode";
-}
-
-TEST_P(ArticleLookup, IdWinsOverTheEanWhenBothAreSet)
-{
-    CDomainArticolo a(&db());
-    a.Set_ID("A2");
-    a.Set_CODICE_EAN("8001111111111");
-    ASSERT_TRUE(a.DB_Load());
-    EXPECT_STREQ(a.Get_ID(), "A2");
-    EXPECT_STREQ(a.Get_CODICE_EAN(), "8002222222222");
-
-    CDomainArticolo b(&db());
-    b.Set_ID("NOPE");
-    b.Set_CODICE_EAN("8001111111111");
-    EXPECT_FALSE(b.DB_Load()) << "with a code set, the EAN is not tried";
-}
-
-TEST_P(ArticleLookup, QuotesInCodesAndBarcodesAreSafe)
-{
-    CDomainArticolo a(&db());
-    a.Set_ID("O'NEILL");
-    ASSERT_TRUE(a.DB_Load());
-    EXPECT_STREQ(a.Get_DESCRIZIONE(), "quoted");
-    CDomainArticolo b(&db());
-    b.Set_ID("Q'1");
-    ASSERT_TRUE(b.DB_Load());
-    EXPECT_STREQ(b.Get_ID(), "O'NEILL");
-    CDomainArticolo c(&db());
-    c.Set_CODICE_EAN("800'Q");
-    ASSERT_TRUE(c.DB_Load());
-    EXPECT_STREQ(c.Get_ID(), "O'NEILL");
-    CDomainArticolo d(&db());
-    d.Set_ID("x' OR '1'='1");
-    EXPECT_FALSE(d.DB_Load());
+    const struct {
+        const char* id;
+        const char* ean;
+        const char* found;  // nullptr: no article, the object left as it was
+        const char* loadedEan;
+    } cases[] = {
+        {"A1", "", "A1", "8001111111111"},
+        {"OLD-1", "", "A1", "8001111111111"},  // a type-0 code replaces the code by the owner's
+        {"2000000000017", "", nullptr, ""},  // barcode-like codes are not article codes
+        {"", "8002222222222", "A2", "8002222222222"},
+        {"", "2000000000017", "A1", "8001111111111"},  // the loaded EAN is the article's own
+        {"", "PACK-6", "A2", "8002222222222"},  // any type but 0 stands for an EAN
+        {"", "OLD-1", nullptr, "OLD-1"},  // a type-0 code is not a barcode
+        {"", "A1", nullptr, "A1"},  // nor is an article code
+        {"A2", "8001111111111", "A2", "8002222222222"},  // the code wins over the EAN
+        {"NOPE", "8001111111111", nullptr, "8001111111111"},  // with a code set, the EAN is not tried
+        {"O'NEILL", "", "O'NEILL", "800'Q"},
+        {"Q'1", "", "O'NEILL", "800'Q"},
+        {"", "800'Q", "O'NEILL", "800'Q"},
+        {"x' OR '1'='1", "", nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        CDomainArticolo a(&db());
+        a.Set_ID(c.id);
+        a.Set_CODICE_EAN(c.ean);
+        EXPECT_EQ(a.DB_Load(), c.found != nullptr) << c.id << "/" << c.ean;
+        EXPECT_STREQ(a.Get_ID(), c.found != nullptr ? c.found : c.id) << c.id << "/" << c.ean;
+        EXPECT_STREQ(a.Get_CODICE_EAN(), c.loadedEan) << c.id << "/" << c.ean;
+        EXPECT_STREQ(a.GetUmAlternative().GetArticolo(), a.Get_ID());
+        if (c.found != nullptr && std::string(c.found) == "A1") {
+            EXPECT_STREQ(a.Get_DESCRIZIONE(), "first");
+            EXPECT_EQ(a.Get_PREZZO_PZ_EURO(), Decimal("1.5", 127));
+        }
+    }
 }
 
 TEST_P(ArticleLookup, LoadFromAlternativeCodeKeepsAScannedBarcodeAsTheEan)

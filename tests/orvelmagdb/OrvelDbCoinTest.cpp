@@ -3,6 +3,8 @@
 // the kinds load with their face values from the database.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "afx/Exception.h"
 #include "orveldb/domain/DomainArrayPezzoMoneta.h"
 #include "orveldb/domain/DomainPezzoMoneta.h"
@@ -21,74 +23,41 @@ CDomainPezzoMoneta Piece(long kind, const char* faceValue, long count)
     return piece;
 }
 
-TEST(OrvelDbCoins, NewPieceHasNoKindNoValueAndNoCount)
+TEST(OrvelDbCoins, TotalIsFaceValueTimesCountUnroundedAndArraysHoldCopies)
 {
-    CDomainPezzoMoneta piece;
-    EXPECT_EQ(piece.Get_ID_PEZZO_MONETA(), -1);
-    EXPECT_TRUE(piece.Get_VALORE_MONETA().IsZero());
-    EXPECT_EQ(piece.Get_NUMERO_MONETE(), 0);
-    EXPECT_TRUE(piece.Get_TOTALE_VALORE().IsZero());
-    EXPECT_FALSE(piece.DB_Load());  // no kind: nothing to load, and no database either
-}
+    CDomainPezzoMoneta none;
+    EXPECT_EQ(none.Get_ID_PEZZO_MONETA(), -1);
+    EXPECT_TRUE(none.Get_TOTALE_VALORE().IsZero());
+    EXPECT_FALSE(none.DB_Load()) << "no kind: nothing to load, and no database either";
+    const std::pair<CDomainPezzoMoneta, const char*> totals[] = {
+        {Piece(3, "0.05", 7), "0.35"}, {Piece(9, "500", 3), "1500"},
+        {Piece(1, "0.125", 3), "0.375"},  // more decimals than money has: the piece does not round
+        {Piece(1, "2", 0), "0"}};
+    for (const auto& [piece, total] : totals)
+        EXPECT_STREQ(piece.Get_TOTALE_VALORE().ToString2(127, false), total);
 
-TEST(OrvelDbCoins, TotalIsFaceValueTimesCountUnrounded)
-{
-    EXPECT_STREQ(Piece(3, "0.05", 7).Get_TOTALE_VALORE().ToString2(127, false), "0.35");
-    EXPECT_STREQ(Piece(9, "500", 3).Get_TOTALE_VALORE().ToString2(127, false), "1500");
-    // A face value with more decimals than money has keeps them: the piece does not round.
-    EXPECT_STREQ(Piece(1, "0.125", 3).Get_TOTALE_VALORE().ToString2(127, false), "0.375");
-    EXPECT_TRUE(Piece(1, "2", 0).Get_TOTALE_VALORE().IsZero());
-}
-
-TEST(OrvelDbCoins, CopiesCarryKindValueAndCount)
-{
-    CDomainPezzoMoneta original = Piece(4, "0.20", 11);
-    CDomainPezzoMoneta copy(original);
-    CDomainPezzoMoneta assigned;
-    assigned = original;
-    for (const CDomainPezzoMoneta* piece : {&copy, &assigned}) {
-        EXPECT_EQ(piece->Get_ID_PEZZO_MONETA(), 4);
-        EXPECT_STREQ(piece->Get_VALORE_MONETA().ToString2(127, false), "0.20");
-        EXPECT_EQ(piece->Get_NUMERO_MONETE(), 11);
-    }
-    original.Set_NUMERO_MONETE(1);
-    EXPECT_EQ(copy.Get_NUMERO_MONETE(), 11);
-}
-
-TEST(OrvelDbCoins, ArrayKeepsPiecesByValueInOrder)
-{
     CDomainArrayPezzoMoneta coins;
-    EXPECT_EQ(coins.GetSize(), 0);
-    EXPECT_TRUE(coins.Get_TOTALE_VALORE().IsZero());
-
     CDomainPezzoMoneta piece = Piece(5, "2", 10);
     EXPECT_EQ(coins.Add(piece), 0);
     EXPECT_EQ(coins.Add(Piece(7, "0.50", 3)), 1);
     piece.Set_NUMERO_MONETE(99);  // the array holds its own copy
-    ASSERT_EQ(coins.GetSize(), 2);
-    EXPECT_EQ(coins.GetAt(0).Get_NUMERO_MONETE(), 10);
-    EXPECT_EQ(coins.GetAt(1).Get_ID_PEZZO_MONETA(), 7);
     EXPECT_STREQ(coins.Get_TOTALE_VALORE().ToString2(127, false), "21.50");
-
     coins.GetAt(1).Set_NUMERO_MONETE(4);  // the non-const access changes the element
     EXPECT_EQ(coins.GetAt(1).Get_NUMERO_MONETE(), 4);
-
     CDomainArrayPezzoMoneta other;
     other.Add(Piece(1, "100", 1));
     other.Copy(coins);
-    ASSERT_EQ(other.GetSize(), 2);
-    EXPECT_EQ(other.GetAt(0).Get_ID_PEZZO_MONETA(), 5);
-    coins.GetAt(0).Set_NUMERO_MONETE(1);
-    EXPECT_EQ(other.GetAt(0).Get_NUMERO_MONETE(), 10);
     other.Copy(other);
-    EXPECT_EQ(other.GetSize(), 2);
-
+    coins.GetAt(0).Set_NUMERO_MONETE(1);
+    ASSERT_EQ(other.GetSize(), 2);
+    EXPECT_EQ(other.GetAt(0).Get_NUMERO_MONETE(), 10);
+    CDomainPezzoMoneta assigned;
+    assigned = other.GetAt(1);
+    EXPECT_STREQ(CDomainPezzoMoneta(assigned).Get_VALORE_MONETA().ToString2(127, false), "0.50");
     const CDomainArrayPezzoMoneta& constant = other;
     EXPECT_THROW(constant.GetAt(2), CInvalidArgException);
     EXPECT_THROW(other.GetAt(-1), CInvalidArgException);
-
     other.RemoveAll();
-    EXPECT_EQ(other.GetSize(), 0);
     EXPECT_EQ(coins.GetSize(), 2);
 }
 
