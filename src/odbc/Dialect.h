@@ -77,8 +77,9 @@ public:
 
     // Failures. Fatal: the failure ended the transaction or the connection (SQLite: a full disk,
     // an I/O error, a read-only or unopenable file, a damaged file or one that is not a
-    // database; PostgreSQL and others: SQLSTATE class 08, a lost or refused connection, and
-    // 57P01-57P03, the server shutting down or not accepting connections).
+    // database; PostgreSQL and others: every failure that ends the session, SQLSTATE class 08
+    // (a lost or refused connection), 57P0x (the server shutting down or ending the session)
+    // and 25P03 (a session left idle inside a transaction for too long).
     bool IsFatalFailure(const CString& sqlState, long nativeError) const;
     // Of the fatal failures, those that took the connection itself away: only closing it helps.
     static bool IsConnectionLost(const CString& sqlState);

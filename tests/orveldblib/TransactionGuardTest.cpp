@@ -94,8 +94,7 @@ TEST_P(TransactionGuard, DomainObjectsBeginOnlyWhenTheyControlTransactions)
         CTransactionGuard guard(owner);
         EXPECT_FALSE(guard.Owns());
     }
-    EXPECT_TRUE(db().IsInTransaction());
-    db().Rollback();
+    EXPECT_TRUE(db().Rollback());  // still in the caller's transaction
 
     CDomainClass unconnected;
     unconnected.SetTransController(true);
