@@ -158,7 +158,14 @@ CString CDialect::AddConnectionDefaults(const CString& connect)
 std::vector<CString> CDialect::SessionSetup() const
 {
     if (m_kind == sqlite)
-        return {"PRAGMA busy_timeout = 30000", "PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL"};
+        return {"PRAGMA busy_timeout = 30000", "PRAGMA foreign_keys = ON"};
+    return {};
+}
+
+std::vector<CString> CDialect::PreferredSessionSettings() const
+{
+    if (m_kind == sqlite)
+        return {"PRAGMA journal_mode = WAL"};
     return {};
 }
 
