@@ -50,7 +50,8 @@ public:
     bool IsSerializationFailure() const { return m_strSqlState == "40001" || m_strSqlState == "40P01"; }
     // True when the failure ended the transaction or the connection, not just the statement: a
     // full disk, an I/O error, a read-only or unopenable file, a file that is not a database, a
-    // lost connection, a server shutting down; and every statement the connection refused
+    // lost connection, a server shutting down or ending the session; and every statement the
+    // connection refused
     // afterwards. Retrying the statement cannot help; the transaction has to be rolled back
     // (or the connection closed) and the work done again.
     bool IsFatal() const { return m_bFatal || m_nRetCode == AFX_SQL_ERROR_CONNECTION_FAILED; }

@@ -228,6 +228,15 @@ BOOL CDatabase::OpenEx(LPCTSTR connect, DWORD options)
         Statement statement(connection->dbc.get(), connection->narrow);
         statement.ExecDirect(setup);
     }
+    for (const CString& setting : connection->dialect.PreferredSessionSettings()) {
+        try {
+            Statement statement(connection->dbc.get(), connection->narrow);
+            statement.ExecDirect(setting);
+        } catch (const CDBException& e) {
+            if (e.IsFatal())  // a file that is not a database, or cannot be opened or read
+                throw;
+        }
+    }
     m_connection = std::move(connection);
     m_strConnect = CString("ODBC;") + text;
     return TRUE;

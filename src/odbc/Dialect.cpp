@@ -161,7 +161,14 @@ CString CDialect::AddConnectionDefaults(const CString& connect)
 std::vector<CString> CDialect::SessionSetup() const
 {
     if (m_kind == sqlite)
-        return {"PRAGMA busy_timeout = 30000", "PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL"};
+        return {"PRAGMA busy_timeout = 30000", "PRAGMA foreign_keys = ON"};
+    return {};
+}
+
+std::vector<CString> CDialect::PreferredSessionSettings() const
+{
+    if (m_kind == sqlite)
+        return {"PRAGMA journal_mode = WAL"};
     return {};
 }
 
@@ -215,7 +222,10 @@ bool CDialect::IsFatalFailure(const CString& sqlState, long nativeError) const
 
 bool CDialect::IsConnectionLost(const CString& sqlState)
 {
-    return sqlState.Left(2) == "08" || sqlState == "57P01" || sqlState == "57P02" || sqlState == "57P03";
+    // 08: connection exceptions (the driver's "connection lost" is 08S01); 57P0x: the server
+    // shut down, crashed, is starting, dropped the database or ended an idle session; 25P03:
+    // the server ended a session left idle inside a transaction.
+    return sqlState.Left(2) == "08" || sqlState.Left(4) == "57P0" || sqlState == "25P03";
 }
 
 CString CDialect::StripBrackets(const CString& name)

@@ -56,11 +56,16 @@ public:
     // for the PostgreSQL driver, statement-level rollback ("Protocol=7.4-2"), so that a failed
     // statement inside a transaction rolls back only itself and the transaction stays usable.
     static CString AddConnectionDefaults(const CString& connect);
-    // Statements run once on every new connection. SQLite: a busy timeout, so that a second
+    // Statements run once on every new connection (SQLite: a busy timeout, so that a second
     // connection to the same file waits for a writer instead of failing at once; foreign keys
-    // enforced; the write-ahead log, so that tills keep reading while one of them writes (an
-    // in-memory database answers "memory" and stays as it is).
+    // enforced).
     std::vector<CString> SessionSetup() const;
+    // Settings run after those, whose failure short of a fatal one does not stop the connection
+    // (it keeps the setting it had). SQLite: the write-ahead log, so that tills keep reading
+    // while one of them writes; the file keeps it, so only the first connection switches, and
+    // should another process hold a lock just then, the file stays as it was. An in-memory
+    // database answers "memory" and stays as it is.
+    std::vector<CString> PreferredSessionSettings() const;
 
     // Transactions. On SQLite the layer keeps the driver in autocommit and begins, commits and
     // rolls back with these statements itself: BEGIN IMMEDIATE takes the write lock at once, so
@@ -77,8 +82,9 @@ public:
 
     // Failures. Fatal: the failure ended the transaction or the connection (SQLite: a full disk,
     // an I/O error, a read-only or unopenable file, a damaged file or one that is not a
-    // database; PostgreSQL and others: SQLSTATE class 08, a lost or refused connection, and
-    // 57P01-57P03, the server shutting down or not accepting connections).
+    // database; PostgreSQL and others: every failure that ends the session, SQLSTATE class 08
+    // (a lost or refused connection), 57P0x (the server shutting down or ending the session)
+    // and 25P03 (a session left idle inside a transaction for too long).
     bool IsFatalFailure(const CString& sqlState, long nativeError) const;
     // Of the fatal failures, those that took the connection itself away: only closing it helps.
     static bool IsConnectionLost(const CString& sqlState);
