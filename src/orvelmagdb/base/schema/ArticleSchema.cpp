@@ -69,7 +69,7 @@ void AddTables(CSchemaDefinition& schema)
     // articles comes from the configuration and may name a unit the shop never listed.
     schema.AddTable(
         "ARTICOLO",
-        "ID TEXT PRIMARY KEY, CODICE_EAN TEXT, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, DESCRIZIONE_RIDOTTA TEXT, "
+        "ID TEXT NOT NULL PRIMARY KEY, CODICE_EAN TEXT, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, DESCRIZIONE_RIDOTTA TEXT, "
         "FILEFOTO TEXT, PREZZO_PZ_EURO TEXT, PEZZI_X_CONFEZIONE TEXT, UM TEXT, ID_IVA TEXT REFERENCES IVA (CODICE), "
         "SCORTA_MINIMA TEXT, ID_CATEGORIA TEXT REFERENCES CATEGORIA (ID), ID_FAMIGLIA TEXT REFERENCES FAMIGLIA (ID), "
         "ID_GRUPPO TEXT REFERENCES GRUPPO (ID), PREZZO_ACQ_PZ_EURO TEXT, NOTE TEXT, INFO_STR1 TEXT, INFO_STR2 TEXT, "
@@ -86,8 +86,8 @@ void AddTables(CSchemaDefinition& schema)
         "CONF_LARGHEZZA_CM TEXT, CONF_ALTEZZA_CM TEXT, CONF_VOLUME_M3 TEXT, PERCENTUALE_DAZIO TEXT, RAEE_EURO TEXT");
 
     // What the article owns and rewrites whole on every save: one row per supplier, per
-    // alternative code (the same code may stand for another article too: lookups take the
-    // first), per alternative unit.
+    // alternative code, per alternative unit. An alternative code leads to one article only (see
+    // the unique keys below).
     schema.AddTable("ARTICOLO_FORNITORE",
                     "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
                     "ID_FORNITORE INTEGER NOT NULL REFERENCES AZIENDA (ID), CODICE_FORNITORE TEXT, "
@@ -110,12 +110,12 @@ void AddTables(CSchemaDefinition& schema)
     // Returnable containers and how many of each an article carries (a crate of 12 bottles
     // carries one crate and 12 bottles).
     schema.AddTable("VUOTO",
-                    "ID TEXT PRIMARY KEY, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, PREZZO_PZ_EURO TEXT, "
+                    "ID TEXT NOT NULL PRIMARY KEY, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, PREZZO_PZ_EURO TEXT, "
                     "ALIQUOTA_IVA TEXT, PREZZO_ACQ_PZ_EURO TEXT");
     schema.AddTable("ARTICOLO_CONTIENE_VUOTO",
                     "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
                     "ID_VUOTO TEXT NOT NULL REFERENCES VUOTO (ID), NUMERO TEXT, PRIMARY KEY (ID_ARTICOLO, ID_VUOTO)");
-    schema.AddTable("IMBALLO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, PESO TEXT");
+    schema.AddTable("IMBALLO", "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT, PESO TEXT");
 
     // Bill of materials: each raw material appears once per article, with its level in the
     // product tree and its position in the list.
@@ -322,10 +322,37 @@ void AddArticleSchema(CDialect::Kind kind, CSchemaDefinition& schema)
     OwnedRows(kind, schema, "AZIENDA", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_SOGGETTO");
     OwnedRows(kind, schema, "CATEGORIA", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_CATEGORIA");
     OwnedRows(kind, schema, "SCONTO", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_SCONTO");
-    // A category has at most one default discount band (the band lookup takes the first it
-    // finds, so a second default would be picked at random).
-    schema.AddStatement("CREATE UNIQUE INDEX UX_CATEGORIA_SCONTO_PREDEFINITO ON CATEGORIA_SCONTO (ID_CATEGORIA) "
-                        "WHERE F_PREDEFINITO = 1");
+    for (const UniqueKey& key : UniqueKeys())
+        schema.AddStatement(key.CreateStatement());
+}
+
+CString UniqueKey::CreateStatement() const
+{
+    CString sql;
+    sql.Format("CREATE UNIQUE INDEX %s ON %s (%s) WHERE %s", index, table, column, condition);
+    return sql;
+}
+
+const std::vector<UniqueKey>& UniqueKeys()
+{
+    // A till resolves what it reads to one article: an EAN, or a barcode-like alternative code
+    // (any type but 0), through the barcodes; a typed code through the article codes and the
+    // type-0 alternative codes. Each must therefore lead to one article only; the lookups take the
+    // first match and would otherwise pick one at random. An empty EAN is no EAN. (That an article
+    // code is not another article's type-0 code, or an EAN another's barcode, spans two tables
+    // and is checked by the writers.) A category has at most one default discount band, for the
+    // same reason.
+    static const std::vector<UniqueKey> keys = {
+        {"UX_ARTICOLO_CODICE_EAN", "ARTICOLO", "CODICE_EAN", "ID", "CODICE_EAN IS NOT NULL AND CODICE_EAN <> ''",
+         "EAN", "articles"},
+        {"UX_CODICE_ALTERNATIVO_BARCODE", "CODICE_ALTERNATIVO_ARTICOLO", "CODICE", "ID_ARTICOLO", "TIPO <> 0",
+         "barcode-like alternative code", "articles"},
+        {"UX_CODICE_ALTERNATIVO_ARTICOLO", "CODICE_ALTERNATIVO_ARTICOLO", "CODICE", "ID_ARTICOLO", "TIPO = 0",
+         "type-0 alternative code", "articles"},
+        {"UX_CATEGORIA_SCONTO_PREDEFINITO", "CATEGORIA_SCONTO", "ID_CATEGORIA", "ID_SCONTO", "F_PREDEFINITO = 1",
+         "default discount band of category", "bands"},
+    };
+    return keys;
 }
 
 }  // namespace orvel_schema

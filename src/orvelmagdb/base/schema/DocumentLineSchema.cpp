@@ -366,7 +366,7 @@ void AddTables(CDialect::Kind kind, CSchemaDefinition& schema)
                     "ALTEZZA_CM TEXT");
 
     // Kinds of line the hosts offer (article, free line, reference...).
-    schema.AddTable("TIPO_VOCE_DOCUMENTO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, F_ATTIVA INTEGER");
+    schema.AddTable("TIPO_VOCE_DOCUMENTO", "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT, F_ATTIVA INTEGER");
 
     // Lines are read and marked per document; the stock views look them up by article.
     schema.AddIndex("IX_VOCI_DOCUMENTO_DOCUMENTO", "VOCI_DOCUMENTO", "ID_DOCUMENTO, NRIGA");

@@ -79,19 +79,19 @@ void AddTables(CSchemaDefinition& schema)
 
     // Fashion attributes. Sizes belong to a size scale (the same size name may appear in
     // several scales), in the order RN.
-    schema.AddTable("STAGIONE", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("TESSUTO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("COLORE", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("SCALA_TAGLIA", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
+    schema.AddTable("STAGIONE", "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT");
+    schema.AddTable("TESSUTO", "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT");
+    schema.AddTable("COLORE", "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT");
+    schema.AddTable("SCALA_TAGLIA", "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT");
     schema.AddTable("TAGLIA",
                     "ID TEXT NOT NULL, ID_SCALA_TAGLIA TEXT NOT NULL REFERENCES SCALA_TAGLIA (ID) ON DELETE CASCADE, "
                     "RN INTEGER, PRIMARY KEY (ID_SCALA_TAGLIA, ID)");
     schema.AddTable("LINEA",
-                    "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, RICARICO TEXT, ID_FORNITORE INTEGER REFERENCES AZIENDA (ID)");
+                    "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT, RICARICO TEXT, ID_FORNITORE INTEGER REFERENCES AZIENDA (ID)");
 
     // A fashion article: an article with a season, line, fabric and size scale.
     schema.AddTable("ARTICOLO_MODA",
-                    "ID_ARTICOLO TEXT PRIMARY KEY REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
+                    "ID_ARTICOLO TEXT NOT NULL PRIMARY KEY REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
                     "ID_STAGIONE TEXT REFERENCES STAGIONE (ID), ID_LINEA TEXT REFERENCES LINEA (ID), "
                     "ID_TESSUTO TEXT REFERENCES TESSUTO (ID), ID_SCALA_TAGLIA TEXT REFERENCES SCALA_TAGLIA (ID)");
     // Garments: one per article, size and colour, each with its own barcode.
