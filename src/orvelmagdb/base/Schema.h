@@ -3,8 +3,11 @@
 //
 // Tables and views are written once, in SQL that both databases read the same way (unquoted
 // names, which PostgreSQL folds to lower case and SQLite compares without case; the types TEXT,
-// INTEGER and TIMESTAMP; amounts as TEXT). What differs — how procedures are made — is written
-// per database beside them. The parts come area by area (partners, master data, articles, stock,
+// INTEGER and TIMESTAMP; amounts as TEXT). A table that one recordset class reads whole takes its
+// columns from that class's catalogue entry, and adds only its keys and references; the others
+// (the document line table, which carries copies for the stock views, and the tables no class
+// reads whole) are written out. What differs — how procedures are made — is written per database
+// beside them. The parts come area by area (partners, master data, articles, stock,
 // documents, lines, containers, payments, promotions, restaurant orders, id procedures).
 #pragma once
 
