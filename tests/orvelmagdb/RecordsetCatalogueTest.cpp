@@ -95,10 +95,9 @@ TEST_P(RecordsetsOnFreshDatabase, EverySourceHasExactlyTheBoundColumns)
 {
     CSchema::Create(db());
     for (const std::string& name : RecordsetClasses()) {
-        std::unique_ptr<CRecordset> rs = Create(name);
-        CString source = rs->GetDefaultSQL(), sql;
+        CString source = Create(name)->GetDefaultSQL(), sql;
         std::vector<std::string> bound, found;
-        for (const CFieldInfo& f : rs->DescribeFields())
+        for (const CFieldInfo& f : Create(name)->DescribeFields())
             bound.push_back(Bare(f.name));
         orvel::test::CScalarQuery query(&db());
         sql.Format("SELECT * FROM %s", source.Mid(1, source.GetLength() - 2).GetString());
