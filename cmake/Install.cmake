@@ -1,4 +1,4 @@
-# Installation: the shared library, its public headers under include/orvelmagdb/, the umbrella
+# Installation: the shared library, the command-line host, its public headers under include/orvelmagdb/, the umbrella
 # header, a CMake package (OrvelMagDb::orvelmagdb) and a pkg-config file. Headers inside a
 # folder named "detail" belong to the implementation and are not installed.
 
@@ -22,6 +22,11 @@ target_include_directories(orvelmagdb INTERFACE $<BUILD_INTERFACE:${CMAKE_CURREN
 install(TARGETS orvelmagdb EXPORT OrvelMagDbTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} ${CMAKE_INSTALL_INCLUDEDIR}/orvelmagdb)
+# The installed host finds the library through a run path relative to itself, so that it runs
+# from whatever prefix it was installed into.
+file(RELATIVE_PATH orvel_bin_to_lib ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
+    ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR})
+set_target_properties(orvelmag PROPERTIES INSTALL_RPATH "$ORIGIN/${orvel_bin_to_lib}")
 install(TARGETS orvelmag RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 foreach(dir IN LISTS orvel_public_dirs)
     install(DIRECTORY src/${dir} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/orvelmagdb

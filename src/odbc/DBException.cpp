@@ -9,9 +9,9 @@ CDBException::CDBException(short retCode, const CString& message, const CString&
 }
 
 CDBException::CDBException(short retCode, const CString& error, const CString& stateNativeOrigin,
-                           const CString& sqlState, long nativeError, const CString& sql)
+                           const CString& sqlState, long nativeError, const CString& sql, bool fatal)
     : m_nRetCode(retCode), m_strError(error), m_strStateNativeOrigin(stateNativeOrigin),
-      m_strSqlState(sqlState), m_nNativeError(nativeError), m_strSQL(sql)
+      m_strSqlState(sqlState), m_nNativeError(nativeError), m_strSQL(sql), m_bFatal(fatal)
 {
     compose();
 }

@@ -22,14 +22,18 @@
 #define AFX_SQL_ERROR_DATABASE_NOT_OPEN (AFX_SQL_ERROR + 6)
 #define AFX_SQL_ERROR_BAD_ARGUMENT (AFX_SQL_ERROR + 7)
 #define AFX_SQL_ERROR_DATA (AFX_SQL_ERROR + 8)
+// A statement refused without reaching the database, because the connection suffered a fatal
+// failure earlier (the message repeats the database's words of it).
+#define AFX_SQL_ERROR_CONNECTION_FAILED (AFX_SQL_ERROR + 9)
 
 class ORVEL_API CDBException : public CException {
 public:
     // An error of the layer itself: code is one of the AFX_SQL_ERROR_* values.
     CDBException(short retCode, const CString& message, const CString& sql = CString());
-    // A driver error: the fields as read from the diagnostic records.
+    // A driver error: the fields as read from the diagnostic records; fatal as the dialect of
+    // the connection judges the failure (see IsFatal).
     CDBException(short retCode, const CString& error, const CString& stateNativeOrigin,
-                 const CString& sqlState, long nativeError, const CString& sql);
+                 const CString& sqlState, long nativeError, const CString& sql, bool fatal = false);
     ~CDBException() override;
 
     // SQLSTATE of the first diagnostic record ("23505"), empty for errors of the layer.
@@ -44,6 +48,12 @@ public:
     bool IsIntegrityViolation() const { return m_strSqlState.Left(2) == "23"; }
     bool IsConnectionError() const { return m_strSqlState.Left(2) == "08"; }
     bool IsSerializationFailure() const { return m_strSqlState == "40001" || m_strSqlState == "40P01"; }
+    // True when the failure ended the transaction or the connection, not just the statement: a
+    // full disk, an I/O error, a read-only or unopenable file, a file that is not a database, a
+    // lost connection, a server shutting down; and every statement the connection refused
+    // afterwards. Retrying the statement cannot help; the transaction has to be rolled back
+    // (or the connection closed) and the work done again.
+    bool IsFatal() const { return m_bFatal || m_nRetCode == AFX_SQL_ERROR_CONNECTION_FAILED; }
 
     // ODBC return code (SQL_ERROR, SQL_INVALID_HANDLE) or an AFX_SQL_ERROR_* value.
     short m_nRetCode;
@@ -59,4 +69,5 @@ private:
     CString m_strSqlState;
     long m_nNativeError = 0;
     CString m_strSQL;
+    bool m_bFatal = false;
 };

@@ -42,6 +42,51 @@ void setAutocommit(const Handle& dbc, bool on)
           dbc, "SQLSetConnectAttr(SQL_ATTR_AUTOCOMMIT)");
 }
 
+// Runs one transaction statement of the dialect (SQLite's BEGIN IMMEDIATE, COMMIT, ROLLBACK).
+void runTransactionSql(Connection& c, const CString& sql)
+{
+    Statement statement(c.dbc.get(), c.narrow);
+    statement.ExecDirect(sql);
+}
+
+// Ends the transaction of c with a rollback; see CDatabase::Rollback.
+BOOL rollbackConnection(Connection& c)
+{
+    orvel::odbc::detail::ConnectionHealth& health = *c.health;
+    if (!health.inTransaction)
+        return FALSE;
+    bool wasFailed = health.Failed();
+    if (health.lost) {
+        // The server ended the transaction with the connection; nothing can reach it.
+        health.inTransaction = false;
+        return TRUE;
+    }
+    // A failed transaction is cleared first, so that the rollback itself may reach the database.
+    health.failure.Empty();
+    health.inTransaction = false;
+    CString rollback = c.dialect.RollbackSql();
+    try {
+        if (rollback.IsEmpty()) {
+            Check(SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), SQL_ROLLBACK), c.dbc, "SQLEndTran(SQL_ROLLBACK)");
+            setAutocommit(c.dbc, true);
+        } else {
+            runTransactionSql(c, rollback);
+        }
+    } catch (const CDBException&) {
+        if (!wasFailed)
+            throw;
+        // The failure has already ended the transaction (SQLite rolls back by itself on a full
+        // disk): "no transaction is active" is no news to the caller, who was told the cause.
+        if (rollback.IsEmpty()) {
+            try {
+                setAutocommit(c.dbc, true);
+            } catch (const CDBException&) {
+            }
+        }
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 namespace orvel::odbc::detail {
@@ -66,7 +111,7 @@ const std::vector<CString>& Connection::PrimaryKey(const CString& table)
         WString name = ToWide(catalogName.str());
         rc = SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, name.data(), static_cast<SQLSMALLINT>(name.size()));
     }
-    Check(rc, SQL_HANDLE_STMT, statement.get(), "SQLPrimaryKeys", CString("primary key of ") + table, narrow);
+    Check(rc, SQL_HANDLE_STMT, statement.get(), "SQLPrimaryKeys", CString("primary key of ") + table, narrow, dbc.get());
     while (statement.Fetch()) {
         std::string column;
         long long sequence = 0;
@@ -177,6 +222,8 @@ BOOL CDatabase::OpenEx(LPCTSTR connect, DWORD options)
     if (SQL_SUCCEEDED(SQLGetInfoW(connection->dbc.get(), SQL_TXN_CAPABLE, &txn, sizeof txn, nullptr)))
         connection->canTransact = txn != SQL_TC_NONE;
     setAutocommit(connection->dbc, true);
+    connection->health->dialect = connection->dialect;
+    orvel::odbc::detail::WatchConnection(connection->dbc.get(), connection->health);
     for (const CString& setup : connection->dialect.SessionSetup()) {
         Statement statement(connection->dbc.get(), connection->narrow);
         statement.ExecDirect(setup);
@@ -210,8 +257,10 @@ void CDatabase::Close()
         return;
     std::unique_ptr<Connection> connection = std::move(m_connection);
     connection->ForgetPreparedQueries();  // freed while their connection is still there
-    if (connection->inTransaction)
-        SQLEndTran(SQL_HANDLE_DBC, connection->dbc.get(), SQL_ROLLBACK);
+    try {
+        rollbackConnection(*connection);
+    } catch (const CDBException&) {  // disconnecting ends the transaction all the same
+    }
     SQLDisconnect(connection->dbc.get());
     m_strConnect.Empty();
 }
@@ -240,55 +289,74 @@ Connection& CDatabase::GetConnection()
 {
     if (!m_connection)
         throw CDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN, "The database is not open");
+    if (m_connection->health->Failed())
+        m_connection->health->Refuse();
     return *m_connection;
 }
 
 BOOL CDatabase::BeginTrans()
 {
     Connection& c = GetConnection();
-    if (c.inTransaction)
+    if (c.health->inTransaction)
         return FALSE;
-    setAutocommit(c.dbc, false);
-    c.inTransaction = true;
+    CString begin = c.dialect.BeginTransactionSql();
+    if (begin.IsEmpty())
+        setAutocommit(c.dbc, false);
+    else
+        runTransactionSql(c, begin);
+    c.health->inTransaction = true;
     return TRUE;
 }
-
-namespace {
-
-BOOL endTransaction(Connection& c, SQLSMALLINT completion)
-{
-    if (!c.inTransaction)
-        return FALSE;
-    // Leave the transaction state whatever happens, so that a failed commit does not leave the
-    // connection silently outside autocommit.
-    c.inTransaction = false;
-    SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), completion);
-    try {
-        Check(rc, c.dbc, completion == SQL_COMMIT ? "SQLEndTran(SQL_COMMIT)" : "SQLEndTran(SQL_ROLLBACK)");
-    } catch (...) {
-        SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), SQL_ROLLBACK);
-        setAutocommit(c.dbc, true);
-        throw;
-    }
-    setAutocommit(c.dbc, true);
-    return TRUE;
-}
-
-}  // namespace
 
 BOOL CDatabase::CommitTrans()
 {
-    return endTransaction(GetConnection(), SQL_COMMIT);
+    Connection& c = GetConnection();
+    if (!c.health->inTransaction)
+        return FALSE;
+    CString commit = c.dialect.CommitSql();
+    try {
+        if (commit.IsEmpty()) {
+            Check(SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), SQL_COMMIT), c.dbc, "SQLEndTran(SQL_COMMIT)");
+            setAutocommit(c.dbc, true);
+        } else {
+            runTransactionSql(c, commit);
+        }
+    } catch (const CDBException&) {
+        // A fatal failure leaves the transaction failed for the caller's Rollback; any other
+        // failure rolls it back here, so that the connection is not left in a transaction
+        // the caller believes ended.
+        if (!c.health->Failed()) {
+            try {
+                rollbackConnection(c);
+            } catch (const CDBException&) {  // the commit's own error is the one to report
+            }
+        }
+        throw;
+    }
+    c.health->inTransaction = false;
+    return TRUE;
 }
 
 BOOL CDatabase::Rollback()
 {
-    return endTransaction(GetConnection(), SQL_ROLLBACK);
+    if (!m_connection)
+        throw CDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN, "The database is not open");
+    return rollbackConnection(*m_connection);
 }
 
 bool CDatabase::IsInTransaction() const
 {
-    return m_connection && m_connection->inTransaction;
+    return m_connection && m_connection->health->inTransaction;
+}
+
+bool CDatabase::HasFailed() const
+{
+    return m_connection && m_connection->health->Failed();
+}
+
+CString CDatabase::GetFailure() const
+{
+    return m_connection ? m_connection->health->failure : CString();
 }
 
 void CDatabase::ExecuteSQL(LPCTSTR sql)

@@ -54,11 +54,24 @@ public:
 
     // Transactions: BeginTrans leaves autocommit until CommitTrans or Rollback, which return
     // to it. BeginTrans inside a transaction, and CommitTrans or Rollback outside one, return
-    // FALSE and change nothing; a driver failure throws CDBException.
+    // FALSE and change nothing; a driver failure throws CDBException. On SQLite the write lock
+    // is taken at BeginTrans, so a second writer waits there (for the busy timeout) rather than
+    // after it has read. A commit that fails without being fatal rolls the transaction back.
+    // Rollback of a failed transaction (see HasFailed) never throws: it ends the transaction,
+    // clears the failure of a transaction and, after a lost connection, reaches nothing.
     virtual BOOL BeginTrans();
     virtual BOOL CommitTrans();
     virtual BOOL Rollback();
     bool IsInTransaction() const;
+
+    // A fatal failure (CDBException::IsFatal) ended this connection's transaction or the
+    // connection itself, and has not been cleared: Rollback clears a failed transaction, a lost
+    // connection stays failed until Close. Meanwhile every statement, BeginTrans and
+    // CommitTrans throw CDBException (IsFatal true) without reaching the database, so nothing
+    // runs in autocommit behind a transaction that is gone.
+    bool HasFailed() const;
+    // The database's own words of that failure ("database or disk is full"); empty when none.
+    CString GetFailure() const;
 
     // Runs one statement of the library's SQL after the dialect's rewriting (bracketed names,
     // STRLEN, "{call ...}"); any result is discarded. Throws CDBException on failure.
@@ -70,7 +83,7 @@ public:
     CString GetDBMSName() const;
 
     // The open connection's state, for the recordset classes of this layer; throws
-    // CDBException when the database is not open.
+    // CDBException when the database is not open or has failed (see HasFailed).
     orvel::odbc::detail::Connection& GetConnection();
 
 private:

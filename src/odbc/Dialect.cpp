@@ -158,8 +158,61 @@ CString CDialect::AddConnectionDefaults(const CString& connect)
 std::vector<CString> CDialect::SessionSetup() const
 {
     if (m_kind == sqlite)
-        return {"PRAGMA busy_timeout = 30000", "PRAGMA foreign_keys = ON"};
+        return {"PRAGMA busy_timeout = 30000", "PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL"};
     return {};
+}
+
+CString CDialect::BeginTransactionSql() const
+{
+    return m_kind == sqlite ? CString("BEGIN IMMEDIATE") : CString();
+}
+
+CString CDialect::CommitSql() const
+{
+    return m_kind == sqlite ? CString("COMMIT") : CString();
+}
+
+CString CDialect::RollbackSql() const
+{
+    return m_kind == sqlite ? CString("ROLLBACK") : CString();
+}
+
+CString CDialect::WriterLockSql(const CString& name) const
+{
+    if (m_kind != postgresql)
+        return CString();
+    std::string literal;
+    for (char c : name.str()) {
+        literal += c;
+        if (c == '\'')
+            literal += c;
+    }
+    return CString("SELECT pg_advisory_xact_lock(hashtext('") + CString(literal) + "'))";
+}
+
+bool CDialect::IsFatalFailure(const CString& sqlState, long nativeError) const
+{
+    if (m_kind == sqlite) {
+        // The driver gives SQLSTATE HY000 for every database error and the SQLite result code
+        // as the native error; an extended code keeps its primary code in the low byte.
+        switch (nativeError & 0xff) {
+        case 8:   // SQLITE_READONLY
+        case 10:  // SQLITE_IOERR
+        case 11:  // SQLITE_CORRUPT
+        case 13:  // SQLITE_FULL
+        case 14:  // SQLITE_CANTOPEN
+        case 26:  // SQLITE_NOTADB
+            return true;
+        default:
+            return false;
+        }
+    }
+    return IsConnectionLost(sqlState);
+}
+
+bool CDialect::IsConnectionLost(const CString& sqlState)
+{
+    return sqlState.Left(2) == "08" || sqlState == "57P01" || sqlState == "57P02" || sqlState == "57P03";
 }
 
 CString CDialect::StripBrackets(const CString& name)

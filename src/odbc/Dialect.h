@@ -56,9 +56,32 @@ public:
     // for the PostgreSQL driver, statement-level rollback ("Protocol=7.4-2"), so that a failed
     // statement inside a transaction rolls back only itself and the transaction stays usable.
     static CString AddConnectionDefaults(const CString& connect);
-    // Statements run once on every new connection (SQLite: a busy timeout, so that a second
-    // connection to the same file waits for a writer instead of failing at once).
+    // Statements run once on every new connection. SQLite: a busy timeout, so that a second
+    // connection to the same file waits for a writer instead of failing at once; foreign keys
+    // enforced; the write-ahead log, so that tills keep reading while one of them writes (an
+    // in-memory database answers "memory" and stays as it is).
     std::vector<CString> SessionSetup() const;
+
+    // Transactions. On SQLite the layer keeps the driver in autocommit and begins, commits and
+    // rolls back with these statements itself: BEGIN IMMEDIATE takes the write lock at once, so
+    // two connections that both read and then write cannot each hold a read lock the other's
+    // write waits for. Elsewhere (empty text) the driver's own transactions are used.
+    CString BeginTransactionSql() const;
+    CString CommitSql() const;
+    CString RollbackSql() const;
+    // The statement that takes an exclusive lock named `name` until the transaction ends, so
+    // that writers checking and then changing the same data take turns (PostgreSQL: an advisory
+    // transaction lock on the name's hash). Empty when a transaction already serialises every
+    // writer (SQLite) or the database has no such lock.
+    CString WriterLockSql(const CString& name) const;
+
+    // Failures. Fatal: the failure ended the transaction or the connection (SQLite: a full disk,
+    // an I/O error, a read-only or unopenable file, a damaged file or one that is not a
+    // database; PostgreSQL and others: SQLSTATE class 08, a lost or refused connection, and
+    // 57P01-57P03, the server shutting down or not accepting connections).
+    bool IsFatalFailure(const CString& sqlState, long nativeError) const;
+    // Of the fatal failures, those that took the connection itself away: only closing it helps.
+    static bool IsConnectionLost(const CString& sqlState);
 
     // Names. StripBrackets("[CODICE]") is "CODICE"; other text is returned unchanged.
     static CString StripBrackets(const CString& name);

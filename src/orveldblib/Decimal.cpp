@@ -193,6 +193,25 @@ struct Wide {
     }
 };
 
+// A DECIMAL whose scale a host set above 28 is no number; operations on it throw rather than read
+// past their tables of powers of ten.
+[[noreturn, gnu::cold]] void throwInvalidScale(const tagDEC& d)
+{
+    throw DecimalException("Invalid DECIMAL: scale " + std::to_string(d.scale) + " is above 28");
+}
+
+inline void checkScale(const tagDEC& d)
+{
+    if (d.scale > kMaxScale) [[unlikely]]
+        throwInvalidScale(d);
+}
+
+inline void checkScales(const tagDEC& a, const tagDEC& b)
+{
+    if (a.scale > kMaxScale || b.scale > kMaxScale) [[unlikely]]
+        throwInvalidScale(a.scale > kMaxScale ? a : b);
+}
+
 [[noreturn]] void throwOverflow(const char* what)
 {
     throw DecimalOverflowException(std::string("Decimal overflow: the result of ") + what +
@@ -335,6 +354,7 @@ bool fitWide(Wide v, int scale, u128& mantissa, int& newScale)
 // case, operands of the same scale, is handled here inline.
 inline void addSub(tagDEC& result, const tagDEC& a, const tagDEC& b, bool subtract, const char* what)
 {
+    checkScales(a, b);
     bool negA = negativeOf(a);
     bool negB = negativeOf(b) != subtract;
     int scale = a.scale;
@@ -361,6 +381,7 @@ inline void addSub(tagDEC& result, const tagDEC& a, const tagDEC& b, bool subtra
 // result = a * b, as VarDecMul.
 void multiply(tagDEC& result, const tagDEC& a, const tagDEC& b)
 {
+    checkScales(a, b);
     u128 ma = mantissaOf(a);
     u128 mb = mantissaOf(b);
     int scale = a.scale + b.scale;
@@ -430,6 +451,7 @@ inline int tenExponent(u64 v)
 
 void divide(tagDEC& result, const tagDEC& a, const tagDEC& b)
 {
+    checkScales(a, b);
     u128 mb = mantissaOf(b);
     if (mb == 0)
         throw DecimalDivideByZeroException("Decimal division by zero");
@@ -931,16 +953,15 @@ Decimal::Decimal(long value) noexcept
     *this = value;
 }
 
-Decimal::Decimal(const tagDEC& dec)
+Decimal::Decimal(const tagDEC& source)
 {
-    if (dec.scale > kMaxScale)
-        throw DecimalException("Invalid DECIMAL: scale " + std::to_string(dec.scale) +
-                               " is above 28");
-    if (dec.sign != 0 && dec.sign != DECIMAL_NEG)
-        throw DecimalException("Invalid DECIMAL: sign byte " + std::to_string(dec.sign) +
+    if (source.scale > kMaxScale)
+        throw DecimalException("Invalid DECIMAL: scale " + std::to_string(source.scale) + " is above 28");
+    if (source.sign != 0 && source.sign != DECIMAL_NEG)
+        throw DecimalException("Invalid DECIMAL: sign byte " + std::to_string(source.sign) +
                                " is neither 0 nor 0x80");
-    m_dec = dec;
-    m_dec.wReserved = 0;
+    dec() = source;
+    wReserved = 0;
 }
 
 Decimal::Decimal(const CString& text, LCID locale) : Decimal(text.GetString(), locale)
@@ -949,7 +970,7 @@ Decimal::Decimal(const CString& text, LCID locale) : Decimal(text.GetString(), l
 
 Decimal::Decimal(const char* text, LCID locale)
 {
-    if (parse(text, locale, m_dec) == ParseResult::Overflow)
+    if (parse(text, locale, dec()) == ParseResult::Overflow)
         throwParseOverflow(text);
 }
 
@@ -965,12 +986,12 @@ bool Decimal::TryParse(const char* text, Decimal& result)
 
 bool Decimal::TryParse(const char* text, LCID locale, Decimal& result)
 {
-    tagDEC dec;
-    if (parse(text, locale, dec) != ParseResult::Ok) {
+    tagDEC parsed;
+    if (parse(text, locale, parsed) != ParseResult::Ok) {
         result = Decimal();
         return false;
     }
-    result.m_dec = dec;
+    result.dec() = parsed;
     return true;
 }
 
@@ -978,15 +999,16 @@ Decimal& Decimal::operator=(long value) noexcept
 {
     unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value)
                                         : static_cast<unsigned long>(value);
-    store(m_dec, magnitude, 0, value < 0);
+    store(dec(), magnitude, 0, value < 0);
     return *this;
 }
 
 Decimal::operator long() const
 {
-    u128 m = mantissaOf(m_dec);
-    if (m_dec.scale != 0) {
-        int s = m_dec.scale;
+    checkScale(dec());
+    u128 m = mantissaOf(dec());
+    if (dec().scale != 0) {
+        int s = dec().scale;
         if (s <= 19) {
             u64 r;
             m = divBy64(m, static_cast<u64>(kPow10[s]), r);
@@ -994,7 +1016,7 @@ Decimal::operator long() const
             m /= kPow10[s];
         }
     }
-    bool negative = negativeOf(m_dec);
+    bool negative = negativeOf(dec());
     constexpr u128 maxPositive = static_cast<u128>(LONG_MAX);
     if (m > maxPositive + (negative ? 1 : 0))
         throw DecimalOverflowException("Decimal overflow: " + ToString2(LOCALE_INVARIANT, false).str() +
@@ -1006,46 +1028,47 @@ Decimal::operator long() const
 
 Decimal& Decimal::operator+=(const Decimal& other)
 {
-    addSub(m_dec, m_dec, other.m_dec, false, "an addition");
+    addSub(dec(), dec(), other.dec(), false, "an addition");
     return *this;
 }
 
 Decimal& Decimal::operator-=(const Decimal& other)
 {
-    addSub(m_dec, m_dec, other.m_dec, true, "a subtraction");
+    addSub(dec(), dec(), other.dec(), true, "a subtraction");
     return *this;
 }
 
 Decimal& Decimal::operator*=(const Decimal& other)
 {
-    multiply(m_dec, m_dec, other.m_dec);
+    multiply(dec(), dec(), other.dec());
     return *this;
 }
 
 Decimal& Decimal::operator/=(const Decimal& other)
 {
-    divide(m_dec, m_dec, other.m_dec);
+    divide(dec(), dec(), other.dec());
     return *this;
 }
 
 Decimal Decimal::operator-() const noexcept
 {
     Decimal r(*this);
-    r.m_dec.sign ^= DECIMAL_NEG;
+    r.dec().sign ^= DECIMAL_NEG;
     return r;
 }
 
-Decimal& Decimal::Round3(int decimals) noexcept
+Decimal& Decimal::Round3(int decimals)
 {
+    checkScale(dec());
     if (decimals < 0)
         decimals = 0;
     if (decimals > kMaxScale)
         decimals = kMaxScale;
-    int scale = m_dec.scale;
+    int scale = dec().scale;
     if (scale <= decimals)
         return *this;
     int drop = scale - decimals;
-    u128 m = mantissaOf(m_dec);
+    u128 m = mantissaOf(dec());
     u128 q;
     bool up;
     if (drop <= 19) {
@@ -1060,20 +1083,21 @@ Decimal& Decimal::Round3(int decimals) noexcept
     }
     if (up)
         ++q;  // at most 7.9e27 + 1: always fits
-    store(m_dec, q, decimals, q != 0 && negativeOf(m_dec));
+    store(dec(), q, decimals, q != 0 && negativeOf(dec()));
     return *this;
 }
 
-Decimal Decimal::Fixed() const noexcept
+Decimal Decimal::Fixed() const
 {
+    checkScale(dec());
     Decimal r(*this);
-    int scale = m_dec.scale;
+    int scale = dec().scale;
     if (scale == 0) {
         if (IsZero())
-            r.m_dec.sign = 0;
+            r.dec().sign = 0;
         return r;
     }
-    u128 m = mantissaOf(m_dec);
+    u128 m = mantissaOf(dec());
     u128 q;
     if (scale <= 19) {
         u64 rem;
@@ -1081,13 +1105,13 @@ Decimal Decimal::Fixed() const noexcept
     } else {
         q = m / kPow10[scale];
     }
-    store(r.m_dec, q, 0, q != 0 && negativeOf(m_dec));
+    store(r.dec(), q, 0, q != 0 && negativeOf(dec()));
     return r;
 }
 
 Decimal& Decimal::MakeAbsolute() noexcept
 {
-    m_dec.sign = 0;
+    dec().sign = 0;
     return *this;
 }
 
@@ -1196,6 +1220,7 @@ namespace {
 // so that the everyday path of ToString2 stays a small function.
 [[gnu::noinline]] CString generalForm(const tagDEC& d, LCID locale, bool dropTrailingZeros)
 {
+    checkScale(d);  // the everyday path takes scales up to 19 only
     // The text is written right to left ending at `end`, and the 16 bytes after it are zeros, so
     // that a short result can be taken with a copy of fixed length.
     char buf[64 + 16];
@@ -1214,10 +1239,10 @@ CString Decimal::ToString2(LCID locale, bool dropTrailingZeros) const
 {
     // The form every save writes, for everyday amounts: straight into the result.
     if (!dropTrailingZeros && IsInvariantLocale(locale)) {
-        if (std::size_t length = shortInvariantLength(m_dec))
-            return shortInvariantForm(m_dec, length);
+        if (std::size_t length = shortInvariantLength(dec()))
+            return shortInvariantForm(dec(), length);
     }
-    return generalForm(m_dec, locale, dropTrailingZeros);
+    return generalForm(dec(), locale, dropTrailingZeros);
 }
 
 // The free operators repeat the compound ones rather than call them, so that the library's
@@ -1252,6 +1277,8 @@ Decimal operator/(const Decimal& left, const Decimal& right)
 
 int VarDecCmp(const DECIMAL* left, const DECIMAL* right) noexcept
 {
+    if (left->scale > kMaxScale || right->scale > kMaxScale) [[unlikely]]
+        return VARCMP_NULL;
     u128 ma = mantissaOf(*left);
     u128 mb = mantissaOf(*right);
     bool negA = negativeOf(*left) && ma != 0;

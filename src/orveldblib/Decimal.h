@@ -17,6 +17,7 @@
 //   0.00); a negative zero compares equal to zero, is not IsNegative() and is written without sign.
 #pragma once
 
+#include <cstdint>
 #include <type_traits>
 
 #include "afx/Export.h"
@@ -25,15 +26,30 @@
 #include "afx/Types.h"
 #include "orveldblib/DecimalException.h"
 
-// The OLE DECIMAL layout: the mantissa is Hi32:Lo64, the value is (-1)^sign * mantissa / 10^scale.
-struct tagDEC {
+// The OLE DECIMAL, field for field: the mantissa is Hi32:Mid32:Lo32 (Lo64 is Mid32:Lo32 as one
+// word), the value is (-1)^sign * mantissa / 10^scale, and signscale is scale and sign as one
+// word. OLE's ULONG is 32 bits wide, where this platform's unsigned long is 64, so the 32-bit
+// fields are spelt with a fixed-width type. The unnamed members are those of the OLE header;
+// __extension__ keeps hosts that compile with -pedantic free of warnings about them.
+typedef struct tagDEC {
     unsigned short wReserved;
-    BYTE scale;
-    BYTE sign;
-    unsigned int Hi32;
-    unsigned long long Lo64;
-};
-using DECIMAL = tagDEC;
+    __extension__ union {
+        __extension__ struct {
+            BYTE scale;
+            BYTE sign;
+        };
+        unsigned short signscale;
+    };
+    std::uint32_t Hi32;
+    __extension__ union {
+        __extension__ struct {
+            std::uint32_t Lo32;
+            std::uint32_t Mid32;
+        };
+        ULONGLONG Lo64;
+    };
+} DECIMAL;
+typedef DECIMAL* LPDECIMAL;
 static_assert(sizeof(tagDEC) == 16, "DECIMAL must keep the 16-byte OLE layout");
 
 // Sign byte of a negative DECIMAL.
@@ -43,14 +59,19 @@ constexpr BYTE DECIMAL_NEG = 0x80;
 constexpr int VARCMP_LT = 0;
 constexpr int VARCMP_EQ = 1;
 constexpr int VARCMP_GT = 2;
+// VarDecCmp's answer when an operand is no number (a scale above 28).
+constexpr int VARCMP_NULL = 3;
 
-class ORVEL_API Decimal {
+// A Decimal is a DECIMAL with arithmetic: host code may pass its address where a DECIMAL* is
+// expected, copy it into a DECIMAL and read or write its fields. A scale that a host sets above
+// 28 makes the value no number: arithmetic, rounding and writing it throw DecimalException.
+class ORVEL_API Decimal : public tagDEC {
 public:
     // The largest scale (number of fraction digits) a Decimal can have.
     static constexpr int MaxScale = 28;
 
     // Zero, scale 0.
-    Decimal() noexcept : m_dec{} {}
+    Decimal() noexcept : tagDEC{} {}
 
     // The integer value, scale 0. Implicit, as the framework's, so `amount + 1` reads naturally.
     Decimal(long value) noexcept;  // NOLINT(google-explicit-constructor)
@@ -93,7 +114,8 @@ public:
     Decimal& operator=(F) = delete;
 
     // The value truncated toward zero (-2.7 gives -2). Throws DecimalOverflowException when the
-    // truncated value lies outside long's range.
+    // truncated value lies outside long's range. Explicit, because an implicit conversion would
+    // make `amount + 1` ambiguous between Decimal and long arithmetic: write (long)amount.
     explicit operator long() const;
 
     Decimal& operator+=(const Decimal& other);
@@ -109,11 +131,11 @@ public:
     // `decimals` is left as it is (no zeros are added: 22 stays "22"); otherwise the result has
     // scale `decimals`. `decimals` below 0 counts as 0 and above 28 as 28. A value that rounds
     // to zero becomes a positive zero. Returns *this.
-    Decimal& Round3(int decimals) noexcept;
+    Decimal& Round3(int decimals);
 
     // The integer part, truncated toward zero, scale 0 (-2.7 -> -2, -0.5 -> 0); a zero result is
     // a positive zero.
-    Decimal Fixed() const noexcept;
+    Decimal Fixed() const;
 
     // Clears the sign in place. Returns *this.
     Decimal& MakeAbsolute() noexcept;
@@ -132,18 +154,26 @@ public:
     CString ToString2(LCID locale, bool dropTrailingZeros) const;
 
     // Number of fraction digits, 0..28.
-    int GetScale() const noexcept { return m_dec.scale; }
+    int GetScale() const noexcept { return scale; }
     // True when the value is below zero (a negative zero is not negative).
-    bool IsNegative() const noexcept { return (m_dec.sign & DECIMAL_NEG) != 0 && !IsZero(); }
-    bool IsZero() const noexcept { return m_dec.Hi32 == 0 && m_dec.Lo64 == 0; }
-    // The raw DECIMAL, for storing it or handing it to code that speaks OLE.
-    const tagDEC& GetDEC() const noexcept { return m_dec; }
+    bool IsNegative() const noexcept { return (sign & DECIMAL_NEG) != 0 && !IsZero(); }
+    bool IsZero() const noexcept { return Hi32 == 0 && Lo64 == 0; }
+    // The DECIMAL this value is.
+    const tagDEC& GetDEC() const noexcept { return *this; }
 
 private:
-    tagDEC m_dec;
+    tagDEC& dec() noexcept { return *this; }
+    const tagDEC& dec() const noexcept { return *this; }
 };
 
 static_assert(sizeof(Decimal) == 16, "a Decimal is exactly one DECIMAL");
+
+// The text a Decimal is kept as in a text column: the invariant form with all its fraction digits,
+// which Decimal(text, LOCALE_INVARIANT) reads back to the same value and scale.
+inline CString ToStoredText(const Decimal& value)
+{
+    return value.ToString2(LOCALE_INVARIANT, false);
+}
 
 ORVEL_API Decimal operator+(const Decimal& left, const Decimal& right);
 ORVEL_API Decimal operator-(const Decimal& left, const Decimal& right);

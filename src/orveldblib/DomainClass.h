@@ -6,15 +6,16 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include "afx/Export.h"
 #include "afx/OleDateTime.h"
 #include "afx/String.h"
 #include "afx/Timestamp.h"
 #include "afx/Types.h"
+#include "odbc/DBException.h"
 
 class CDatabase;
-class CDBException;
 
 // The kind of write DB_Update performs.
 enum EDB_Operation {
@@ -101,6 +102,31 @@ public:
     // Installs the handler of error boxes; an empty function restores the default, which writes
     // one line to standard error.
     static void SetMessageHandler(MessageHandler handler);
+
+    // Run one database operation that answers true or false, the way every load and save reports
+    // a failure to the host: a database error it throws is shown in the error box and answered
+    // with false; other exceptions pass. ReportDBErrors shows the whole exception (message,
+    // SQLSTATE and native code); ReportDBErrorText only its message, with the exclamation style.
+    template <typename Operation>
+    static bool ReportDBErrors(Operation&& operation)
+    {
+        try {
+            return std::forward<Operation>(operation)();
+        } catch (const CDBException& e) {
+            AfxMessageBox(e);
+            return false;
+        }
+    }
+    template <typename Operation>
+    static bool ReportDBErrorText(Operation&& operation)
+    {
+        try {
+            return std::forward<Operation>(operation)();
+        } catch (const CDBException& e) {
+            AfxMessageBox(e.m_strError, MB_ICONEXCLAMATION, 0);
+            return false;
+        }
+    }
 
 protected:
     // Writes the object; the base has nothing to write and returns false.

@@ -1,48 +1,33 @@
-// Writing the checked rows of an article import in batches.
+// Writing the rows of an article import in batches, each checked inside its own transaction.
 #include "ArticleBatchWriter.h"
 
-#include <exception>
 #include <ostream>
 
 #include "Cli.h"
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
-#include "orveldblib/DomainClass.h"
+#include "orveldblib/TransactionGuard.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 
 namespace orvelmag {
 
 ArticleBatchWriter::ArticleBatchWriter(CDatabase& db, std::ostream& out) : m_db(db), m_out(out)
 {
-    CDomainClass::SetMessageHandler([this](const CString& text, UINT, UINT) {
-        CString line(text);
-        line.Replace('\n', ' ');
-        if (!m_messages.empty())
-            m_messages += "; ";
-        m_messages += line.GetString();
-    });
+    CollectErrorsInto(&m_messages);
 }
 
 ArticleBatchWriter::~ArticleBatchWriter()
 {
-    InstallErrorReporter();
+    CollectErrorsInto(nullptr);
 }
 
 void ArticleBatchWriter::Write(std::vector<ArticleRow>& rows)
 {
     if (rows.empty())
         return;
-    if (WriteAll(rows)) {
-        m_added += static_cast<long>(rows.size());
-    } else {
-        for (const ArticleRow& row : rows) {
-            std::string reason;
-            if (WriteOne(row, reason))
-                ++m_added;
-            else
-                Refuse(row.line, reason);
-        }
-    }
+    if (!WriteAll(rows))
+        for (const ArticleRow& row : rows)
+            WriteOne(row);
     rows.clear();
 }
 
@@ -54,39 +39,60 @@ void ArticleBatchWriter::Refuse(long line, const std::string& reason)
 
 bool ArticleBatchWriter::WriteAll(const std::vector<ArticleRow>& rows)
 {
+    std::vector<Refusal> refusals;
     try {
-        m_db.BeginTrans();
+        CTransactionGuard transaction(m_db, kArticleWriterLock);
         for (const ArticleRow& row : rows) {
-            if (!WriteRow(row).empty()) {
-                m_db.Rollback();
-                return false;
+            if (std::string reason = Check(row); !reason.empty()) {
+                refusals.push_back({row.line, reason});
+                continue;
             }
+            if (!WriteRow(row).empty())
+                return false;
         }
-        m_db.CommitTrans();
-        return true;
-    } catch (const CDBException&) {
-        if (m_db.IsInTransaction())
-            m_db.Rollback();
+        transaction.Commit();
+    } catch (const DatabaseError&) {
+        return false;
+    } catch (const CDBException& e) {
+        Reason(e);
         return false;
     }
+    m_added += static_cast<long>(rows.size() - refusals.size());
+    for (const Refusal& r : refusals)
+        Refuse(r.line, r.reason);
+    return true;
 }
 
-bool ArticleBatchWriter::WriteOne(const ArticleRow& row, std::string& reason)
+void ArticleBatchWriter::WriteOne(const ArticleRow& row)
 {
+    std::string reason;
     try {
-        m_db.BeginTrans();
-        reason = WriteRow(row);
+        CTransactionGuard transaction(m_db, kArticleWriterLock);
+        reason = Check(row);
+        if (reason.empty())
+            reason = WriteRow(row);
         if (reason.empty()) {
-            m_db.CommitTrans();
-            return true;
+            transaction.Commit();
+            ++m_added;
+            return;
         }
-        m_db.Rollback();
+    } catch (const DatabaseError&) {
+        reason = m_messages.empty() ? "the database could not check the article" : m_messages;
     } catch (const CDBException& e) {
-        reason = e.what();
-        if (m_db.IsInTransaction())
-            m_db.Rollback();
+        reason = Reason(e);
     }
-    return false;
+    Refuse(row.line, reason);
+}
+
+std::string ArticleBatchWriter::Check(const ArticleRow& row)
+{
+    m_messages.clear();
+    try {
+        CheckArticleAgainstDatabase(m_db, row.input);
+        return {};
+    } catch (const InputError& e) {
+        return e.message;
+    }
 }
 
 std::string ArticleBatchWriter::WriteRow(const ArticleRow& row)
@@ -97,13 +103,22 @@ std::string ArticleBatchWriter::WriteRow(const ArticleRow& row)
         FillArticle(row.input, article);
         if (SaveNewArticle(article))
             return {};
+        StopIfFailed(m_db);
         return m_messages.empty() ? "the database refused the article" : m_messages;
     } catch (const InputError& e) {
         return e.message;
-    } catch (const std::exception& e) {
-        // Database errors, and anything else that stops one article, refuse that row only.
-        return e.what();
+    } catch (const DatabaseError&) {
+        return m_messages.empty() ? "the database refused the article" : m_messages;
+    } catch (const CDBException& e) {
+        return Reason(e);
     }
+}
+
+std::string ArticleBatchWriter::Reason(const CDBException& e)
+{
+    if (e.IsFatal() || m_db.HasFailed())
+        throw DatabaseFailure{m_db.HasFailed() ? std::string(m_db.GetFailure().GetString()) : FailureWords(e)};
+    return e.what();
 }
 
 }  // namespace orvelmag

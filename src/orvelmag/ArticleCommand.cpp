@@ -13,6 +13,7 @@
 #include "afx/Locale.h"
 #include "odbc/Database.h"
 #include "orveldb/domain/DomainAzienda.h"
+#include "orveldblib/TransactionGuard.h"
 #include "orveldlglib/ApplicationAdministrator.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 #include "orvelmagdb/domain/promotions/DomainFasciaSconto.h"
@@ -69,9 +70,11 @@ int DiscountPrecision()
     return CApplicationAdministrator::GetInstance()->GetConfig()->GetParamAsInt("precisione/sconti");
 }
 
+// Texts of the database as a terminal may show them: another program may have stored control
+// characters.
 std::string Str(const CString& text)
 {
-    return text.GetString();
+    return Printable(text.GetString());
 }
 
 // Reads the price options shared by "add" and "price" into the input.
@@ -192,10 +195,10 @@ bool FindArticle(CDatabase& db, const std::string& key, CDomainArticolo& article
     return true;
 }
 
-void LoadOwned(CDomainArticolo& article)
+void LoadOwned(CDatabase& db, CDomainArticolo& article)
 {
-    article.DB_Load_CodiciAlternativi();
-    article.DB_Load_ArticoloFornitore();
+    if (!Found(db, [&] { return article.DB_Load_CodiciAlternativi() && article.DB_Load_ArticoloFornitore(); }))
+        throw DatabaseError{};
 }
 
 int Add(CDatabase& db, const Arguments& args, const std::vector<std::string>& alts,
@@ -208,6 +211,7 @@ int Add(CDatabase& db, const Arguments& args, const std::vector<std::string>& al
                          "[--markup R | --price X | --price-vat Y] [--alt CODE:TYPE]... "
                          "[--supplier ID:CODE:DESCRIPTION]..."};
     ArticleInput input;
+    CDomainArticolo article(&db);
     try {
         input.code = words[1];
         input.description = words[2];
@@ -224,22 +228,23 @@ int Add(CDatabase& db, const Arguments& args, const std::vector<std::string>& al
     } catch (const InputError& e) {
         throw UsageError{e.message};
     }
-    CDomainArticolo article(&db);
+    // The checks run under the articles' writer lock, in the transaction that writes: no other
+    // writer can give one of the keys to another article in between. The row and what it owns
+    // go in together or not at all.
+    CTransactionGuard transaction(db, kArticleWriterLock);
     try {
         CheckArticleAgainstDatabase(db, input);
         FillArticle(input, article);
     } catch (const InputError& e) {
-        out << "article " << input.code << " not added: " << e.message << "\n";
+        out << "article " << Printable(input.code) << " not added: " << e.message << "\n";
         return 1;
     }
-    // The row and what it owns go in together or not at all.
-    db.BeginTrans();
     if (!SaveNewArticle(article)) {
-        db.Rollback();
-        out << "article " << input.code << " not added\n";
+        StopIfFailed(db);
+        out << "article " << Printable(input.code) << " not added\n";
         return 1;
     }
-    db.CommitTrans();
+    transaction.Commit();
     out << "added article " << input.code << "\n";
     return 0;
 }
@@ -249,10 +254,10 @@ int Show(CDatabase& db, const std::string& code, std::ostream& out)
     CDomainArticolo article(&db);
     article.Set_ID(code.c_str());
     if (!article.DB_Load()) {
-        out << "article " << code << " not found\n";
+        out << "article " << Printable(code) << " not found\n";
         return 1;
     }
-    LoadOwned(article);
+    LoadOwned(db, article);
     PrintArticle(article, out);
     return 0;
 }
@@ -269,7 +274,7 @@ int Find(CDatabase& db, const Arguments& args, std::ostream& out)
             throw UsageError{e.message};
         }
         partner.Set_ID(partnerId);
-        if (!partner.DB_Load()) {
+        if (!Found(db, [&] { return partner.DB_Load(); })) {
             out << "partner " << partnerId << " not found\n";
             return 1;
         }
@@ -277,10 +282,10 @@ int Find(CDatabase& db, const Arguments& args, std::ostream& out)
     CDomainArticolo article(&db);
     std::string how;
     if (!FindArticle(db, key, article, how)) {
-        out << "no article has the code, alternative code, EAN or barcode " << key << "\n";
+        out << "no article has the code, alternative code, EAN or barcode " << Printable(key) << "\n";
         return 1;
     }
-    LoadOwned(article);
+    LoadOwned(db, article);
     out << "found by " << how << "\n";
     PrintArticle(article, out);
 
@@ -333,7 +338,7 @@ int Price(CDatabase& db, const Arguments& args, bool save, std::ostream& out)
     CDomainArticolo article(&db);
     std::string how;
     if (!FindArticle(db, key, article, how)) {
-        out << "no article has the code, alternative code, EAN or barcode " << key << "\n";
+        out << "no article has the code, alternative code, EAN or barcode " << Printable(key) << "\n";
         return 1;
     }
     const bool costSide = input.listPrice || input.cost || args.Option("discounts");
@@ -366,10 +371,13 @@ int Price(CDatabase& db, const Arguments& args, bool save, std::ostream& out)
     PrintChain(article, input.priceVat.has_value(), out);
     if (!save)
         return 0;
+    CTransactionGuard transaction(db, kArticleWriterLock);
     if (!article.DB_Edit()) {
+        StopIfFailed(db);
         out << "prices of article " << Str(article.Get_ID()) << " not saved\n";
         return 1;
     }
+    transaction.Commit();
     out << "saved the prices of article " << Str(article.Get_ID()) << "\n";
     return 0;
 }
@@ -415,18 +423,6 @@ int RunArticle(const std::vector<std::string>& words, std::ostream& out)
         if (args.Option(name) && std::find(own.begin(), own.end(), name) == own.end())
             throw UsageError{std::string("--") + name + " does not belong to article " + verb};
 
-    LoadConfiguration(args.Option("file"));
-    InstallErrorReporter();
-    CDatabase db;
-    db.OpenEx(ConnectionString(args).c_str());
-    if (verb == "add")
-        return Add(db, args, alts, suppliers, out);
-    if (verb == "show")
-        return Show(db, positional[1], out);
-    if (verb == "find")
-        return Find(db, args, out);
-    if (verb == "price")
-        return Price(db, args, save, out);
     long batch = 500;
     if (auto b = args.Option("batch")) {
         try {
@@ -435,6 +431,16 @@ int RunArticle(const std::vector<std::string>& words, std::ostream& out)
             throw UsageError{e.message};
         }
     }
+    const auto database = OpenShopDatabase(args);
+    CDatabase& db = *database;
+    if (verb == "add")
+        return Add(db, args, alts, suppliers, out);
+    if (verb == "show")
+        return Show(db, positional[1], out);
+    if (verb == "find")
+        return Find(db, args, out);
+    if (verb == "price")
+        return Price(db, args, save, out);
     return ImportArticles(db, positional[1], batch, out);
 }
 

@@ -33,8 +33,9 @@ bool ArticleCsvReader::Next(std::vector<std::string>& fields, long& line, std::s
 
 int ArticleCsvReader::Get()
 {
+    // A line ends at LF, at CRLF (counted at its LF) and at a CR alone (old Mac files).
     const int c = m_in.get();
-    if (c == '\n')
+    if (c == '\n' || (c == '\r' && m_in.peek() != '\n'))
         ++m_line;
     return c;
 }

@@ -1,7 +1,7 @@
 // ArticleCsvReader: splits the CSV file of an article import into records, keeping the line each
 // record starts on so that a bad row can be reported by it. The usual CSV rules: fields are
 // separated by commas; a field in double quotes may hold commas, line breaks and doubled quotes;
-// lines end in LF or CRLF; blank lines are skipped; a UTF-8 byte-order mark at the start is dropped.
+// lines end in LF, CRLF or CR; blank lines are skipped; a UTF-8 byte-order mark at the start is dropped.
 #pragma once
 
 #include <istream>

@@ -8,12 +8,14 @@
 //   alt_codes                    "CODE:TYPE|CODE:TYPE" (type 0 another article code, else a barcode)
 //   suppliers                    "ID:CODE:DESCRIPTION|..."
 //
-// Fields follow the usual CSV rules: a field in double quotes may hold commas, line breaks and
-// doubled quotes. Each row is checked in full before anything is written (its own values, the
-// keys that earlier rows of the file took, and the database), so a bad row is reported with its
-// line and reason and never reaches the database. Good rows are written a batch to a
-// transaction; when the database still refuses one, the batch is rolled back and written again
-// row by row, so that only the refused row is lost.
+// Fields follow the usual CSV rules: a field in double quotes may hold commas and doubled quotes.
+// A field is text of one line: a control character other than tab (a NUL byte, a line break
+// inside quotes, an escape) refuses its row, as does a text longer than its column takes. Each
+// row is checked before it is written: its own values and the keys that earlier rows of the file
+// took as it is read, the database inside the transaction of its batch (see ArticleBatchWriter).
+// A bad row is reported with its line and reason and never reaches the database. A failure that
+// ends the transaction or the connection stops the import: it says so once, with how many
+// articles were committed before it, and exits with 3.
 #include "ArticleImport.h"
 
 #include <algorithm>
@@ -76,12 +78,37 @@ std::vector<std::string> SplitList(const std::string& text)
     }
 }
 
+// The widths of the columns that hold one text each.
+std::size_t ColumnWidth(const std::string& column)
+{
+    const ArticleWidths& w = ArticleWidths::Get();
+    const std::map<std::string, std::size_t> widths = {{"code", w.code}, {"description", w.description},
+                                                       {"ean", w.ean},   {"vat", w.vat},
+                                                       {"category", w.category}, {"unit", w.unit}};
+    auto it = widths.find(column);
+    // Numbers and lists are checked as they are read; the limit here only keeps out control
+    // characters and absurd lengths.
+    return it == widths.end() ? 10000 : it->second;
+}
+
 // The article of one row, with every check that needs no database.
 ArticleInput ReadRow(const std::map<std::string, std::size_t>& columns, const std::vector<std::string>& fields)
 {
+    for (const auto& [name, index] : columns)
+        CheckText("column " + name, fields[index], ColumnWidth(name));
     const auto get = [&](const char* name) -> std::string {
         auto it = columns.find(name);
         return it == columns.end() ? std::string() : Trimmed(fields[it->second]);
+    };
+    // A value that cannot be read names its column.
+    const auto parse = [&](const char* name, auto read) {
+        if (const std::string value = get(name); !value.empty()) {
+            try {
+                read(value);
+            } catch (const InputError& e) {
+                throw InputError{std::string("column ") + name + ": " + e.message};
+            }
+        }
     };
     ArticleInput input;
     input.code = get("code");
@@ -90,24 +117,45 @@ ArticleInput ReadRow(const std::map<std::string, std::size_t>& columns, const st
     input.vat = get("vat");
     input.category = get("category");
     input.unit = get("unit");
-    if (auto v = get("list_price"); !v.empty())
-        input.listPrice = ParseAmount("list price", v);
-    if (auto v = get("cost"); !v.empty())
-        input.cost = ParseAmount("net cost", v);
-    if (auto v = get("discounts"); !v.empty())
-        input.discounts = ParseDiscounts(v);
-    if (auto v = get("markup"); !v.empty())
-        input.markup = ParseMarkup(v);
-    if (auto v = get("price"); !v.empty())
-        input.price = ParseAmount("sale price", v);
-    if (auto v = get("price_vat"); !v.empty())
-        input.priceVat = ParseAmount("price with VAT", v);
-    for (const auto& a : SplitList(get("alt_codes")))
-        input.altCodes.push_back(ParseAltCode(a));
-    for (const auto& s : SplitList(get("suppliers")))
-        input.suppliers.push_back(ParseSupplier(s));
+    parse("list_price", [&](const std::string& v) { input.listPrice = ParseAmount("list price", v); });
+    parse("cost", [&](const std::string& v) { input.cost = ParseAmount("net cost", v); });
+    parse("discounts", [&](const std::string& v) { input.discounts = ParseDiscounts(v); });
+    parse("markup", [&](const std::string& v) { input.markup = ParseMarkup(v); });
+    parse("price", [&](const std::string& v) { input.price = ParseAmount("sale price", v); });
+    parse("price_vat", [&](const std::string& v) { input.priceVat = ParseAmount("price with VAT", v); });
+    parse("alt_codes", [&](const std::string& v) {
+        for (const auto& a : SplitList(v))
+            input.altCodes.push_back(ParseAltCode(a));
+    });
+    parse("suppliers", [&](const std::string& v) {
+        for (const auto& s : SplitList(v))
+            input.suppliers.push_back(ParseSupplier(s));
+    });
     CheckArticleInput(input);
     return input;
+}
+
+// Writes a batch; false, after saying why once, when the database failed.
+bool WriteBatch(ArticleBatchWriter& writer, std::vector<ArticleRow>& rows, std::ostream& out)
+{
+    const long first = rows.empty() ? 0 : rows.front().line;
+    try {
+        writer.Write(rows);
+        return true;
+    } catch (const DatabaseFailure& e) {
+        out << "the database failed while writing the rows from line " << first << ": " << e.message << "\n";
+        return false;
+    }
+}
+
+int Stopped(const ArticleBatchWriter& writer, long rows, std::ostream& out)
+{
+    out << "import stopped after " << rows << (rows == 1 ? " row" : " rows") << " read: " << writer.Added()
+        << (writer.Added() == 1 ? " article was" : " articles were") << " added and committed before the failure";
+    if (writer.Refused() > 0)
+        out << ", " << writer.Refused() << (writer.Refused() == 1 ? " row" : " rows") << " refused";
+    out << "; the rest of the file was not imported\n";
+    return 3;
 }
 
 }  // namespace
@@ -156,20 +204,19 @@ int ImportArticles(CDatabase& db, const std::string& path, long batchSize, std::
             ArticleRow row{line, ReadRow(columns, fields)};
             if (std::string clash = claimed.Clash(row.input); !clash.empty())
                 throw InputError{clash};
-            CheckArticleAgainstDatabase(db, row.input);
             claimed.Claim(row.input);
             pending.push_back(std::move(row));
         } catch (const InputError& e) {
             writer.Refuse(line, e.message);
-        } catch (const std::exception& e) {
-            writer.Refuse(line, e.what());
         }
         if (static_cast<long>(pending.size()) >= batchSize) {
-            writer.Write(pending);
+            if (!WriteBatch(writer, pending, out))
+                return Stopped(writer, rows, out);
             out << "... " << rows << " rows read, " << writer.Added() << " articles added\n" << std::flush;
         }
     }
-    writer.Write(pending);
+    if (!WriteBatch(writer, pending, out))
+        return Stopped(writer, rows, out);
     out << "imported " << writer.Added() << (writer.Added() == 1 ? " article" : " articles") << " from " << rows
         << (rows == 1 ? " row" : " rows");
     if (writer.Refused() > 0)

@@ -5,20 +5,21 @@
 
 #include <cctype>
 
+#include "Cli.h"
 #include "afx/Locale.h"
 #include "odbc/Database.h"
-#include "orveldb/recordsets/AziendaSet.h"
+#include "orveldb/domain/DomainAzienda.h"
 #include "orveldblib/DomainClass.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 #include "orvelmagdb/domain/masterdata/DomainIva.h"
+#include "orvelmagdb/recordsets/articles/ArticoloSet.h"
+#include "orvelmagdb/recordsets/articles/CodiceAlternativoArticolo.h"
+#include "orvelmagdb/recordsets/articles/ARTICOLO_FORNITORE_COMPLETO.h"
 #include "orvelmagdb/recordsets/masterdata/CategoriaSet.h"
 
 namespace orvelmag {
 
 namespace {
-
-// Longest text the article's recordsets bind for a code or a description.
-constexpr std::size_t kMaxText = 255;
 
 std::string Trim(const std::string& text)
 {
@@ -30,25 +31,14 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first);
 }
 
-bool HasControlCharacter(const std::string& text)
-{
-    for (unsigned char c : text)
-        if (c < 0x20 || c == 0x7f)
-            return true;
-    return false;
-}
-
-// A code that keys an article: not empty, not too long, one line of printable text.
-void CheckCode(const std::string& what, const std::string& code)
+// A code that keys an article: not empty, no blank around it, one line of text that fits.
+void CheckCode(const std::string& what, const std::string& code, std::size_t width)
 {
     if (code.empty())
         throw InputError{what + " is empty"};
+    CheckText(what, code, width);
     if (Trim(code) != code)
         throw InputError{what + " \"" + code + "\" begins or ends with a blank"};
-    if (code.size() > kMaxText)
-        throw InputError{what + " \"" + code.substr(0, 20) + "...\" is longer than 255 characters"};
-    if (HasControlCharacter(code))
-        throw InputError{what + " \"" + code + "\" holds a control character"};
 }
 
 // EAN-8, UPC-A, EAN-13 and GTIN-14 share one check digit: weights 3 and 1 alternate from the
@@ -100,18 +90,38 @@ void CheckKeyFree(CDatabase& db, const std::string& key, bool barcode, const std
 
 }  // namespace
 
+const ArticleWidths& ArticleWidths::Get()
+{
+    static const ArticleWidths widths = [] {
+        CArticoloSet article(nullptr);
+        CCodiceAlternativoArticolo code(nullptr);
+        CARTICOLO_FORNITORE_COMPLETO supplier(nullptr);
+        return ArticleWidths{BoundWidth(article, "ID"),          BoundWidth(article, "DESCRIZIONE"),
+                             BoundWidth(article, "CODICE_EAN"),  BoundWidth(article, "ID_IVA"),
+                             BoundWidth(article, "ID_CATEGORIA"), BoundWidth(article, "UM"),
+                             BoundWidth(code, "CODICE"),         BoundWidth(supplier, "CODICE_FORNITORE"),
+                             BoundWidth(supplier, "DESCRIZIONE_FORNITORE")};
+    }();
+    return widths;
+}
+
+void CheckText(const std::string& label, const std::string& text, std::size_t width)
+{
+    if (std::string problem = TextProblem(text, width); !problem.empty())
+        throw InputError{label + " " + problem};
+}
+
+// Amounts stop far above any real price, and far enough below the decimal range that the price
+// chain (mark-ups, VAT, the list multiplier) cannot overflow on the way. A text too long to be a
+// number, one that is not a number and one out of range get the same message.
 Decimal ParseAmount(const std::string& what, const std::string& text)
 {
     Decimal value;
     const std::string trimmed = Trim(text);
-    if (trimmed.empty() || !Decimal::TryParse(trimmed.c_str(), value))
-        throw InputError{"the " + what + " \"" + text + "\" is not a number such as 12.50"};
-    if (value.IsNegative())
-        throw InputError{"the " + what + " \"" + text + "\" is below zero"};
-    // Far above any real price, and far enough below the decimal range that the price chain
-    // (mark-ups, VAT, the list multiplier) cannot overflow on the way.
-    if (value > Decimal(1000000000L))
-        throw InputError{"the " + what + " \"" + text + "\" is above 1000000000"};
+    if (trimmed.empty() || trimmed.size() > 40 || !Decimal::TryParse(trimmed.c_str(), value) ||
+        value.IsNegative() || value > Decimal(1000000000L))
+        throw InputError{"the " + what + " \"" + Printable(text.substr(0, 40)) +
+                         "\" is not a number from 0 to 1000000000 such as 12.50"};
     return value;
 }
 
@@ -119,10 +129,10 @@ Decimal ParseMarkup(const std::string& text)
 {
     Decimal value;
     const std::string trimmed = Trim(text);
-    if (trimmed.empty() || !Decimal::TryParse(trimmed.c_str(), value))
-        throw InputError{"the mark-up \"" + text + "\" is not a number such as 40"};
-    if (value <= Decimal(-100) || value > Decimal(1000000L))
-        throw InputError{"the mark-up \"" + text + "\" must be above -100 and at most 1000000"};
+    if (trimmed.empty() || trimmed.size() > 40 || !Decimal::TryParse(trimmed.c_str(), value) ||
+        value <= Decimal(-100) || value > Decimal(1000000L))
+        throw InputError{"the mark-up \"" + Printable(text.substr(0, 40)) +
+                         "\" is not a number above -100 and at most 1000000 such as 40"};
     return value;
 }
 
@@ -134,12 +144,12 @@ std::array<Decimal, 4> ParseDiscounts(const std::string& text)
         const std::size_t end = text.find_first_of(",+", start);
         const std::string part = Trim(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (count == 4)
-            throw InputError{"the discounts \"" + text + "\" are more than four"};
+            throw InputError{"the discounts \"" + Printable(text) + "\" are more than four"};
         Decimal value;
-        if (part.empty() || !Decimal::TryParse(part.c_str(), value))
-            throw InputError{"the discounts \"" + text + "\" are not numbers such as 10,5"};
-        if (value.IsNegative() || value > Decimal(100))
-            throw InputError{"the discount " + part + " is not between 0 and 100"};
+        if (part.empty() || part.size() > 40 || !Decimal::TryParse(part.c_str(), value) || value.IsNegative() ||
+            value > Decimal(100))
+            throw InputError{"the discount \"" + Printable(part.substr(0, 40)) +
+                             "\" is not a number from 0 to 100 such as 10 (discounts: 10,5 or 10+5)"};
         discounts[count++] = value;
         if (end == std::string::npos)
             break;
@@ -158,7 +168,7 @@ long ParseWhole(const std::string& what, const std::string& text, long low, long
     if (ok)
         value = std::stol(trimmed);
     if (!ok || value < low || value > high)
-        throw InputError{"the " + what + " \"" + text + "\" is not a whole number from " + std::to_string(low) +
+        throw InputError{"the " + what + " \"" + Printable(text.substr(0, 40)) + "\" is not a whole number from " + std::to_string(low) +
                          " to " + std::to_string(high)};
     return value;
 }
@@ -167,9 +177,9 @@ std::pair<std::string, long> ParseAltCode(const std::string& text)
 {
     const std::size_t colon = text.rfind(':');
     if (colon == std::string::npos)
-        throw InputError{"the alternative code \"" + text + "\" is not CODE:TYPE"};
+        throw InputError{"the alternative code \"" + Printable(text) + "\" is not CODE:TYPE"};
     const std::string code = Trim(text.substr(0, colon));
-    CheckCode("the alternative code", code);
+    CheckCode("the alternative code", code, ArticleWidths::Get().altCode);
     return {code, ParseWhole("type of alternative code " + code, text.substr(colon + 1), 0, 999)};
 }
 
@@ -178,23 +188,29 @@ ArticleSupplier ParseSupplier(const std::string& text)
     const std::size_t first = text.find(':');
     const std::size_t second = first == std::string::npos ? first : text.find(':', first + 1);
     if (second == std::string::npos)
-        throw InputError{"the supplier \"" + text + "\" is not ID:CODE:DESCRIPTION"};
+        throw InputError{"the supplier \"" + Printable(text) + "\" is not ID:CODE:DESCRIPTION"};
     ArticleSupplier supplier;
     supplier.id = ParseWhole("supplier id", text.substr(0, first), 1, 2147483647L);
     supplier.code = Trim(text.substr(first + 1, second - first - 1));
     supplier.description = Trim(text.substr(second + 1));
-    if (supplier.code.size() > kMaxText || supplier.description.size() > kMaxText)
-        throw InputError{"the supplier \"" + text + "\" has a code or description longer than 255 characters"};
+    CheckText("the code of supplier " + std::to_string(supplier.id), supplier.code,
+              ArticleWidths::Get().supplierCode);
+    CheckText("the description of supplier " + std::to_string(supplier.id), supplier.description,
+              ArticleWidths::Get().supplierDescription);
     return supplier;
 }
 
 void CheckArticleInput(const ArticleInput& input)
 {
-    CheckCode("the article code", input.code);
+    const ArticleWidths& widths = ArticleWidths::Get();
+    CheckCode("the article code", input.code, widths.code);
+    CheckText("the description", input.description, widths.description);
     if (Trim(input.description).empty())
         throw InputError{"article " + input.code + " has no description"};
-    if (input.description.size() > kMaxText)
-        throw InputError{"the description of article " + input.code + " is longer than 255 characters"};
+    CheckText("the VAT code", input.vat, widths.vat);
+    CheckText("the category", input.category, widths.category);
+    CheckText("the unit", input.unit, widths.unit);
+    CheckText("the EAN", input.ean, widths.ean);
     if (!input.ean.empty())
         CheckEan(input.ean);
     if (input.listPrice && input.cost)
@@ -208,7 +224,7 @@ void CheckArticleInput(const ArticleInput& input)
         throw InputError{"a price with VAT needs the VAT code (article " + input.code + ")"};
     for (std::size_t i = 0; i < input.altCodes.size(); ++i) {
         const auto& [code, type] = input.altCodes[i];
-        CheckCode("the alternative code", code);
+        CheckCode("the alternative code", code, widths.altCode);
         if (type == 0 && code == input.code)
             throw InputError{"the alternative code " + code + " is the article's own code"};
         if (type != 0 && code == input.ean)
@@ -234,7 +250,7 @@ void CheckArticleAgainstDatabase(CDatabase& db, const ArticleInput& input)
     if (!input.vat.empty()) {
         CDomainIva vat(&db);
         vat.Set_CODICE(Text(input.vat));
-        if (!vat.DB_Load())
+        if (!Found(db, [&] { return vat.DB_Load(); }))
             throw InputError{"VAT code " + input.vat + " does not exist"};
     }
     if (!input.category.empty()) {
@@ -247,12 +263,9 @@ void CheckArticleAgainstDatabase(CDatabase& db, const ArticleInput& input)
             throw InputError{"category " + input.category + " does not exist"};
     }
     for (const auto& supplier : input.suppliers) {
-        CAziendaSet rs(&db);
-        rs.m_strFilter.Format("ID = %ld", supplier.id);
-        rs.Open();
-        const bool found = !rs.IsEOF();
-        rs.Close();
-        if (!found)
+        CDomainAzienda partner(&db);
+        partner.Set_ID(supplier.id);
+        if (!Found(db, [&] { return partner.DB_Load(); }))
             throw InputError{"supplier " + std::to_string(supplier.id) + " does not exist"};
     }
 }
@@ -266,7 +279,7 @@ void FillArticle(const ArticleInput& input, CDomainArticolo& article)
         article.Set_UM(Text(input.unit));
     if (!input.vat.empty()) {
         article.Set_ID_IVA(Text(input.vat));
-        if (!article.DB_Load_IVA())
+        if (!Found(*article.GetDatabase(), [&] { return article.DB_Load_IVA(); }))
             throw InputError{"VAT code " + input.vat + " does not exist"};
     }
     article.Set_ID_CATEGORIA(Text(input.category));

@@ -47,8 +47,20 @@ struct ArticleInput {
     std::vector<ArticleSupplier> suppliers;
 };
 
-// Readers of the text forms; each throws InputError naming `what` and the text.
-// A number in the stored form ("12.5"), not below zero.
+// The widths of the article's text columns, as the article's recordsets bind them: the longest
+// text each takes.
+struct ArticleWidths {
+    std::size_t code, description, ean, vat, category, unit, altCode, supplierCode, supplierDescription;
+    static const ArticleWidths& Get();
+};
+
+// Throws InputError "<label> <reason>" when the text holds a control character other than tab or
+// is longer than `width` characters.
+void CheckText(const std::string& label, const std::string& text, std::size_t width);
+
+// Readers of the text forms; each throws InputError naming `what` and the text, in one form for
+// a malformed number and a number out of range alike.
+// A number in the stored form ("12.5"), from 0 to 1000000000.
 Decimal ParseAmount(const std::string& what, const std::string& text);
 // A mark-up in percent: any number above -100.
 Decimal ParseMarkup(const std::string& text);
@@ -62,18 +74,25 @@ ArticleSupplier ParseSupplier(const std::string& text);
 // A whole number (partner ids, batch sizes) within [low, high].
 long ParseWhole(const std::string& what, const std::string& text, long low, long high);
 
-// The checks that need no database: required fields, lengths, EAN form and check digit, one way
+// The checks that need no database: required fields, control characters, lengths, EAN form and check digit, one way
 // of giving the sale price, repeated codes or suppliers within the article.
 void CheckArticleInput(const ArticleInput& input);
 
 // The checks against what the database holds: the code, the EAN and the alternative codes must
-// not reach another article; VAT code, category and suppliers must exist. Throws InputError.
+// not reach another article; VAT code, category and suppliers must exist. Throws InputError for
+// a refused article, DatabaseFailure or DatabaseError when the database could not answer. A
+// writer runs them inside its transaction, under the articles' writer lock, so that no other
+// writer can take a key between the check and the write.
 void CheckArticleAgainstDatabase(CDatabase& db, const ArticleInput& input);
 
 // Fills a new article from the input: texts, VAT (loaded from its code), then the price chain
 // of the article object: discounts, list price (or net cost), and the sale price from the
-// mark-up, the price or the price with VAT. Throws InputError when the VAT code is missing.
+// mark-up, the price or the price with VAT. Throws InputError when the VAT code is missing,
+// DatabaseFailure or DatabaseError when it could not be read.
 void FillArticle(const ArticleInput& input, CDomainArticolo& article);
+
+// The writer lock that every writer of articles takes in its transaction.
+constexpr const char* kArticleWriterLock = "ARTICOLO";
 
 // Writes the article row, its alternative codes and its suppliers. False when the library
 // refused one of them (it has shown why); the caller decides about the transaction.

@@ -9,6 +9,7 @@
 #include "odbc/Database.h"
 #include "orveldb/recordsets/ScontoSet.h"
 #include "orveldblib/DomainClass.h"
+#include "orveldblib/TransactionGuard.h"
 #include "orveldlglib/ApplicationAdministrator.h"
 #include "orvelmagdb/domain/promotions/DomainFasciaSconto.h"
 
@@ -44,9 +45,12 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
     const std::string& id = words[1];
     std::array<Decimal, 4> discounts{};
     Decimal commission;
+    CScontoSet columns(nullptr);
+    if (id.empty())
+        throw UsageError{"the band id is empty"};
+    CheckArgument("the band id", id, columns, "ID");
+    CheckArgument("the description", words[2], columns, "DESCRIZIONE");
     try {
-        if (id.empty() || id.size() > 255)
-            throw InputError{"the band id must be 1 to 255 characters"};
         if (auto d = args.Option("discounts"))
             discounts = ParseDiscounts(*d);
         if (auto c = args.Option("commission"))
@@ -56,8 +60,11 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
     } catch (const InputError& e) {
         throw UsageError{e.message};
     }
+    // Bands have no library object that writes them: the recordset writes the row, under the
+    // bands' writer lock so that two writers cannot both find the id free.
+    CTransactionGuard transaction(db, "SCONTO");
     if (BandExists(db, id)) {
-        out << "band " << id << " already exists; nothing was changed\n";
+        out << "band " << Printable(id) << " already exists; nothing was changed\n";
         return 1;
     }
     CScontoSet rs(&db);
@@ -73,29 +80,31 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
     rs.PROVVIGIONE = Stored(commission).c_str();
     rs.Update();
     rs.Close();
+    transaction.Commit();
     CDomainFasciaSconto band(&db);
     band.Set_ID(id.c_str());
-    band.DB_Load();
-    out << "added band " << band.GetDescrizioneFasciaSconto().GetString() << "\n";
+    if (!Found(db, [&] { return band.DB_Load(); }))
+        throw DatabaseError{};
+    out << "added band " << Printable(band.GetDescrizioneFasciaSconto().GetString()) << "\n";
     return 0;
 }
 
 int Show(CDatabase& db, const std::string& id, std::ostream& out)
 {
     if (!BandExists(db, id)) {
-        out << "band " << id << " not found\n";
+        out << "band " << Printable(id) << " not found\n";
         return 1;
     }
     CDomainFasciaSconto band(&db);
     band.Set_ID(id.c_str());
-    if (!band.DB_Load())
-        return 1;
-    out << "band:        " << band.Get_ID().GetString() << "\n"
-        << "description: " << band.Get_DESCRIZIONE().GetString() << "\n"
+    if (!Found(db, [&] { return band.DB_Load(); }))
+        throw DatabaseError{};
+    out << "band:        " << Printable(band.Get_ID().GetString()) << "\n"
+        << "description: " << Printable(band.Get_DESCRIZIONE().GetString()) << "\n"
         << "discounts:   " << FormatPercent(band.Get_SCONTO_1()) << "% " << FormatPercent(band.Get_SCONTO_2()) << "% "
         << FormatPercent(band.Get_SCONTO_3()) << "% " << FormatPercent(band.Get_SCONTO_4()) << "%\n"
         << "commission:  " << FormatPercent(band.Get_PROVVIGIONE()) << "%\n"
-        << "shown as:    " << band.GetDescrizioneFasciaSconto().GetString() << "\n";
+        << "shown as:    " << Printable(band.GetDescrizioneFasciaSconto().GetString()) << "\n";
     return 0;
 }
 
@@ -108,7 +117,7 @@ int List(CDatabase& db, std::ostream& out)
     for (; !rs.IsEOF(); rs.MoveNext(), ++n) {
         CDomainFasciaSconto band(&db);
         band.FromRecordset(rs);
-        out << band.GetDescrizioneFasciaSconto().GetString() << "\n";
+        out << Printable(band.GetDescrizioneFasciaSconto().GetString()) << "\n";
     }
     rs.Close();
     out << n << (n == 1 ? " band\n" : " bands\n");
@@ -126,10 +135,8 @@ int RunBand(const std::vector<std::string>& words, std::ostream& out)
     const std::string& verb = positional[0];
     if (!(verb == "add" || (verb == "show" && positional.size() == 2) || (verb == "list" && positional.size() == 1)))
         throw UsageError{kUsage};
-    LoadConfiguration(args.Option("file"));
-    InstallErrorReporter();
-    CDatabase db;
-    db.OpenEx(ConnectionString(args).c_str());
+    const auto database = OpenShopDatabase(args);
+    CDatabase& db = *database;
     if (verb == "add")
         return Add(db, args, out);
     if (verb == "show")

@@ -6,6 +6,7 @@
 #include "ArticleInput.h"
 #include "Cli.h"
 #include "odbc/Database.h"
+#include "orveldblib/TransactionGuard.h"
 #include "orveldb/recordsets/ScontoSet.h"
 #include "orveldblib/DomainClass.h"
 #include "orvelmagdb/domain/masterdata/DomainCategoria.h"
@@ -18,29 +19,34 @@ namespace orvelmag {
 namespace {
 
 constexpr const char* kUsage = "category add ID DESCRIPTION [--band B] | list";
-// The category code is bound 10 characters wide.
-constexpr std::size_t kMaxCategory = 10;
 
 CString Quoted(const std::string& text)
 {
     return CDomainClass::SetFilterParam(CString(text.c_str()));
 }
 
+// Categories have no library object that writes them: the host writes the category and its
+// default band through their recordsets, in one transaction under the categories' writer lock,
+// after checking that the id is free and the band exists.
 int Add(CDatabase& db, const Arguments& args, std::ostream& out)
 {
     const auto& words = args.Positional();
     if (words.size() != 3)
         throw UsageError{"category add ID DESCRIPTION [--band B]"};
     const std::string& id = words[1];
-    if (id.empty() || id.size() > kMaxCategory)
-        throw UsageError{"the category id must be 1 to 10 characters"};
     const std::string band = args.Option("band").value_or("");
+    CCategoriaSet columns(nullptr);
+    if (id.empty())
+        throw UsageError{"the category id is empty"};
+    CheckArgument("the category id", id, columns, "ID");
+    CheckArgument("the description", words[2], columns, "DESCRIZIONE");
+    CTransactionGuard transaction(db, "CATEGORIA");
     {
         CCategoriaSet rs(&db);
         rs.m_strFilter.Format("ID = '%s'", Quoted(id).GetString());
         rs.Open();
         if (!rs.IsEOF()) {
-            out << "category " << id << " already exists; nothing was changed\n";
+            out << "category " << Printable(id) << " already exists; nothing was changed\n";
             return 1;
         }
     }
@@ -49,38 +55,31 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
         rs.m_strFilter.Format("ID = '%s'", Quoted(band).GetString());
         rs.Open();
         if (rs.IsEOF()) {
-            out << "band " << band << " does not exist; category " << id << " not added\n";
+            out << "band " << Printable(band) << " does not exist; category " << id << " not added\n";
             return 1;
         }
     }
-    // The category and its default band go in together.
-    db.BeginTrans();
-    try {
-        CCategoriaSet rs(&db);
-        rs.m_strFilter = "ID IS NULL";
-        rs.Open();
-        rs.AddNew();
-        rs.ID = id.c_str();
-        rs.DESCRIZIONE = words[2].c_str();
-        rs.F_COMPLETA = 0;
-        rs.Update();
-        rs.Close();
-        if (!band.empty()) {
-            CCategoriaScontoSet cs(&db);
-            cs.m_strFilter = "ID_CATEGORIA IS NULL";
-            cs.Open();
-            cs.AddNew();
-            cs.ID_CATEGORIA = id.c_str();
-            cs.ID_SCONTO = band.c_str();
-            cs.F_PREDEFINITO = 1;
-            cs.Update();
-            cs.Close();
-        }
-        db.CommitTrans();
-    } catch (...) {
-        db.Rollback();
-        throw;
+    CCategoriaSet rs(&db);
+    rs.m_strFilter = "ID IS NULL";
+    rs.Open();
+    rs.AddNew();
+    rs.ID = id.c_str();
+    rs.DESCRIZIONE = words[2].c_str();
+    rs.F_COMPLETA = 0;
+    rs.Update();
+    rs.Close();
+    if (!band.empty()) {
+        CCategoriaScontoSet cs(&db);
+        cs.m_strFilter = "ID_CATEGORIA IS NULL";
+        cs.Open();
+        cs.AddNew();
+        cs.ID_CATEGORIA = id.c_str();
+        cs.ID_SCONTO = band.c_str();
+        cs.F_PREDEFINITO = 1;
+        cs.Update();
+        cs.Close();
     }
+    transaction.Commit();
     out << "added category " << id << (band.empty() ? "" : " with default band " + band) << "\n";
     return 0;
 }
@@ -94,8 +93,8 @@ int List(CDatabase& db, std::ostream& out)
     for (; !rs.IsEOF(); rs.MoveNext(), ++n) {
         CDomainCategoria category(&db);
         category.FromRecordset(rs);
-        out << std::left << std::setw(11) << category.Get_ID().GetString() << std::setw(30)
-            << category.Get_DESCRIZIONE().GetString();
+        out << std::left << std::setw(11) << Printable(category.Get_ID().GetString()) << std::setw(30)
+            << Printable(category.Get_DESCRIZIONE().GetString());
         CCategoriaScontoCompletoSet bands(&db);
         bands.m_strFilter.Format("( F_PREDEFINITO = 1 ) AND ( CATEGORIA_ID = '%s' )",
                                  Quoted(category.Get_ID().GetString()).GetString());
@@ -116,10 +115,8 @@ int RunCategory(const std::vector<std::string>& words, std::ostream& out)
     const auto& positional = args.Positional();
     if (positional.empty() || !(positional[0] == "add" || (positional[0] == "list" && positional.size() == 1)))
         throw UsageError{kUsage};
-    LoadConfiguration(args.Option("file"));
-    InstallErrorReporter();
-    CDatabase db;
-    db.OpenEx(ConnectionString(args).c_str());
+    const auto database = OpenShopDatabase(args);
+    CDatabase& db = *database;
     if (positional[0] == "add")
         return Add(db, args, out);
     return List(db, out);

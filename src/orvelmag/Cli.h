@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+class CDatabase;
+class CDBException;
+class CRecordset;
+
 namespace orvelmag {
 
 // Arguments after the command name, with "--name value" options taken out.
@@ -39,10 +43,72 @@ std::string LoadConfiguration(const std::optional<std::string>& file);
 // current folder.
 std::string ConnectionString(const Arguments& args);
 
-// Errors shown by the library's objects go to standard error, one line each, and are counted so
-// that a command can exit with failure when an object reported one.
-void InstallErrorReporter();
+// A failure that ended the transaction or the connection (a full disk, an I/O error, a lost
+// connection, a file that is not a shop database): the command stops at once, and main prints the
+// message, in the database's own words, once and exits with 3.
+struct DatabaseFailure {
+    std::string message;
+};
+
+// A database error that the library has already shown in its error box (printed as "error: ..."):
+// the command stops and exits with 1 without saying more.
+struct DatabaseError {};
+
+// The set-up that every command which works on the shop database shares: loads the configuration
+// (--file), installs the error reporter and connects (--connect) to a database that holds the
+// shop's schema. A missing SQLite file is not created; a database without the schema, or a file
+// that is not a database, is a DatabaseFailure.
+std::unique_ptr<CDatabase> OpenShopDatabase(const Arguments& args);
+
+// The file of an SQLite connection string ("DRIVER=SQLite3;Database=/x/shop.db"); empty for any
+// other database.
+std::string SqliteFile(const std::string& connect);
+
+// Errors shown by the library's objects go to standard error, one line each, and are counted.
+// While the connection of the command has failed, its boxes are counted but not printed: the
+// failure is reported once, by the command that stops on it. With a sink set, the box texts go
+// into it ("; " between them) instead of standard error.
 int ReportedErrors();
+void CollectErrorsInto(std::string* sink);
+
+// The database's own words of a failure, on one line, without the statement.
+std::string FailureWords(const CDBException& e);
+
+// Throws DatabaseFailure when the command's connection has failed.
+void StopIfFailed(CDatabase& db);
+
+// The answer of a library load that reports database errors in its error box and answers false:
+// true when it found the row, false when there is none. A false that came with a box is a database
+// error, never a missing row: it throws DatabaseFailure (connection or transaction gone) or
+// DatabaseError.
+template <class Load>
+bool Found(CDatabase& db, Load&& load)
+{
+    const int before = ReportedErrors();
+    if (load())
+        return true;
+    if (ReportedErrors() != before) {
+        StopIfFailed(db);
+        throw DatabaseError{};
+    }
+    return false;
+}
+
+// The width that a recordset binds a text column with: the longest text the column takes.
+std::size_t BoundWidth(CRecordset& rs, const char* column);
+
+// What is wrong with a text given for a column `width` characters wide, checked before the
+// database sees it: a control character other than tab, or more characters (UTF-8) than fit.
+// Empty when nothing is; else the reason, to follow the name of the field ("holds ...", "is ...").
+std::string TextProblem(const std::string& text, std::size_t width);
+
+// Checks a text of the command line against the column of `rs` that it goes into; the UsageError
+// names it with `label` ("the VAT code holds a control character ...").
+void CheckArgument(const std::string& label, const std::string& text, CRecordset& rs, const char* column);
+
+// A text from the database as a terminal may show it: control characters other than tab are
+// written as "\xNN".
+std::string Printable(const std::string& text);
 
 int RunConfig(const std::vector<std::string>& words, std::ostream& out);
 int RunInit(const std::vector<std::string>& words, std::ostream& out);

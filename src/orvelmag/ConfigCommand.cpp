@@ -9,6 +9,21 @@
 
 namespace orvelmag {
 
+namespace {
+
+// The settings installed with the program: ORVEL_INSTALLED_CONF is their path relative to the
+// folder of the program, so that an installed tree still finds them after being moved.
+std::filesystem::path InstalledConfiguration()
+{
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    return (self.parent_path() / ORVEL_INSTALLED_CONF).lexically_normal();
+}
+
+}  // namespace
+
 std::string LoadConfiguration(const std::optional<std::string>& file)
 {
     std::string path;
@@ -16,8 +31,9 @@ std::string LoadConfiguration(const std::optional<std::string>& file)
         path = *file;
     } else if (const char* env = std::getenv("ORVELMAG_CONFIG"); env != nullptr && *env != '\0') {
         path = env;
-    } else if (std::filesystem::exists(ORVEL_INSTALLED_CONF)) {
-        path = ORVEL_INSTALLED_CONF;
+    } else if (std::filesystem::path installed = InstalledConfiguration();
+               !installed.empty() && std::filesystem::exists(installed)) {
+        path = installed.string();
     } else {
         path = ORVEL_DEFAULT_CONF;
     }

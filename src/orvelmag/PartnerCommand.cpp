@@ -11,6 +11,7 @@
 #include "orveldb/recordsets/AziendaSet.h"
 #include "orveldb/recordsets/ScontoSet.h"
 #include "orveldblib/DomainClass.h"
+#include "orveldblib/TransactionGuard.h"
 #include "orvelmagdb/domain/promotions/DomainInformazioneSconti.h"
 #include "orvelmagdb/recordsets/articles/SoggettoCategoriaScontoSet.h"
 #include "orvelmagdb/recordsets/masterdata/CategoriaSet.h"
@@ -38,10 +39,9 @@ long PartnerId(const std::string& text)
 
 bool PartnerExists(CDatabase& db, long id)
 {
-    CAziendaSet rs(&db);
-    rs.m_strFilter.Format("ID = %ld", id);
-    rs.Open();
-    return !rs.IsEOF();
+    CDomainAzienda partner(&db);
+    partner.Set_ID(id);
+    return Found(db, [&] { return partner.DB_Load(); });
 }
 
 bool BandExists(CDatabase& db, const std::string& id)
@@ -70,6 +70,12 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
     if (kind != "customer" && kind != "supplier")
         throw UsageError{"--kind is customer or supplier, not \"" + kind + "\""};
     const std::string band = args.Option("band").value_or("");
+    CAziendaSet columns(nullptr);
+    CheckArgument("the name", words[2], columns, "RAGIONESOCIALE");
+    CheckArgument("the band", band, columns, "ID_SCONTO");
+    // Partners belong to the partner registry, which has no library object that writes them: the
+    // recordset writes the row, under the partners' writer lock.
+    CTransactionGuard transaction(db, "AZIENDA");
     if (PartnerExists(db, id)) {
         out << "partner " << id << " already exists; nothing was changed\n";
         return 1;
@@ -88,6 +94,7 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
     rs.ID_SCONTO = band.c_str();
     rs.Update();
     rs.Close();
+    transaction.Commit();
     out << "added " << kind << " " << id << " " << words[2] << "\n";
     return 0;
 }
@@ -97,6 +104,7 @@ int Band(CDatabase& db, const std::vector<std::string>& words, std::ostream& out
     const long id = PartnerId(words[1]);
     const std::string& category = words[2];
     const std::string& band = words[3];
+    CTransactionGuard transaction(db, "AZIENDA");
     std::string missing;
     if (!PartnerExists(db, id))
         missing = "partner " + std::to_string(id);
@@ -105,7 +113,7 @@ int Band(CDatabase& db, const std::vector<std::string>& words, std::ostream& out
     else if (!BandExists(db, band))
         missing = "band " + band;
     if (!missing.empty()) {
-        out << missing << " does not exist; nothing was changed\n";
+        out << Printable(missing) << " does not exist; nothing was changed\n";
         return 1;
     }
     // One band per partner and category: a new one replaces the old.
@@ -122,6 +130,7 @@ int Band(CDatabase& db, const std::vector<std::string>& words, std::ostream& out
     rs.ID_SCONTO = band.c_str();
     rs.Update();
     rs.Close();
+    transaction.Commit();
     out << "partner " << id << " gets band " << band << " on category " << category << "\n";
     return 0;
 }
@@ -130,18 +139,18 @@ int Show(CDatabase& db, const std::string& text, std::ostream& out)
 {
     CDomainAzienda partner(&db);
     partner.Set_ID(PartnerId(text));
-    if (!partner.DB_Load()) {
+    if (!Found(db, [&] { return partner.DB_Load(); })) {
         out << "partner " << text << " not found\n";
         return 1;
     }
     CDomainInformazioneSconti info(&db);
     info.FromDomain(&partner);
     out << "partner:     " << partner.Get_ID() << "\n"
-        << "name:        " << partner.Get_RAGIONESOCIALE().GetString() << "\n"
+        << "name:        " << Printable(partner.Get_RAGIONESOCIALE().GetString()) << "\n"
         << "kind:        " << (partner.Get_F_TIPO_RAPPORTO() == CDomainAzienda::FORNITORE ? "supplier" : "customer")
         << "\n"
-        << "band:        " << info.GetDescrizioneFasciaSconto().GetString() << "\n"
-        << "price list:  " << info.GetDescrizioneListino().GetString() << "\n";
+        << "band:        " << Printable(info.GetDescrizioneFasciaSconto().GetString()) << "\n"
+        << "price list:  " << Printable(info.GetDescrizioneListino().GetString()) << "\n";
     return 0;
 }
 
@@ -153,10 +162,8 @@ int RunPartner(const std::vector<std::string>& words, std::ostream& out)
     const auto& p = args.Positional();
     if (p.empty() || !(p[0] == "add" || (p[0] == "band" && p.size() == 4) || (p[0] == "show" && p.size() == 2)))
         throw UsageError{kUsage};
-    LoadConfiguration(args.Option("file"));
-    InstallErrorReporter();
-    CDatabase db;
-    db.OpenEx(ConnectionString(args).c_str());
+    const auto database = OpenShopDatabase(args);
+    CDatabase& db = *database;
     if (p[0] == "add")
         return Add(db, args, out);
     if (p[0] == "band")

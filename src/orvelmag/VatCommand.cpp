@@ -3,8 +3,10 @@
 #include <iomanip>
 #include <ostream>
 
+#include "ArticleInput.h"
 #include "Cli.h"
 #include "odbc/Database.h"
+#include "orveldblib/TransactionGuard.h"
 #include "orveldlglib/ApplicationAdministrator.h"
 #include "orvelmagdb/domain/masterdata/DomainIva.h"
 #include "orvelmagdb/recordsets/masterdata/IvaSet.h"
@@ -44,7 +46,7 @@ int Show(CDatabase& db, const std::string& code, std::ostream& out)
     CDomainIva vat(&db);
     vat.Set_CODICE(code.c_str());
     if (!vat.DB_Load()) {
-        out << "VAT code " << code << " not found\n";
+        out << "VAT code " << Printable(code) << " not found\n";
         return 1;
     }
     out << "code:        " << vat.Get_CODICE().GetString() << "\n"
@@ -62,19 +64,30 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
     const auto& words = args.Positional();
     if (words.size() != 4)
         throw UsageError{"vat add CODE RATE DESCRIPTION [--till N] [--note TEXT]"};
-    Decimal rate;
-    if (!Decimal::TryParse(words[2].c_str(), rate))
-        throw UsageError{"the rate \"" + words[2] + "\" is not a number such as 22 or 4.5"};
+    CIvaSet columns(nullptr);
+    if (words[1].empty())
+        throw UsageError{"the VAT code is empty"};
+    CheckArgument("the VAT code", words[1], columns, "CODICE");
+    CheckArgument("the description", words[3], columns, "DESCRIZIONE");
+    CheckArgument("the note", args.Option("note").value_or(""), columns, "NOTE");
     CDomainIva vat(&db);
+    try {
+        vat.Set_ALIQUOTA(ParseAmount("rate", words[2]));
+        if (auto till = args.Option("till"))
+            vat.Set_CODICE_CASSA(ParseWhole("till rate", *till, 0, 999));
+    } catch (const InputError& e) {
+        throw UsageError{e.message};
+    }
     vat.Set_CODICE(words[1].c_str());
-    vat.Set_ALIQUOTA(rate);
     vat.Set_DESCRIZIONE(words[3].c_str());
-    if (auto till = args.Option("till"))
-        vat.Set_CODICE_CASSA(std::stol(*till));
     if (auto note = args.Option("note"))
         vat.Set_NOTE(note->c_str());
-    if (!vat.DB_AddNew())
+    CTransactionGuard transaction(db);
+    if (!vat.DB_AddNew()) {
+        StopIfFailed(db);
         return 1;
+    }
+    transaction.Commit();
     out << "added ";
     PrintVat(vat, out);
     return 0;
@@ -82,14 +95,18 @@ int Add(CDatabase& db, const Arguments& args, std::ostream& out)
 
 int Delete(CDatabase& db, const std::string& code, std::ostream& out)
 {
+    CTransactionGuard transaction(db);
     CDomainIva vat(&db);
     vat.Set_CODICE(code.c_str());
     if (!vat.DB_Load()) {
-        out << "VAT code " << code << " not found\n";
+        out << "VAT code " << Printable(code) << " not found\n";
         return 1;
     }
-    if (!vat.DB_Delete())
+    if (!vat.DB_Delete()) {
+        StopIfFailed(db);
         return 1;
+    }
+    transaction.Commit();
     out << "deleted VAT code " << code << "\n";
     return 0;
 }
@@ -102,10 +119,8 @@ int RunVat(const std::vector<std::string>& words, std::ostream& out)
     const auto& positional = args.Positional();
     if (positional.empty())
         throw UsageError{"vat list | show CODE | add CODE RATE DESCRIPTION | delete CODE"};
-    LoadConfiguration(args.Option("file"));
-    InstallErrorReporter();
-    CDatabase db;
-    db.OpenEx(ConnectionString(args).c_str());
+    const auto database = OpenShopDatabase(args);
+    CDatabase& db = *database;
     const std::string& verb = positional[0];
     if (verb == "list" && positional.size() == 1)
         return List(db, out);

@@ -7,6 +7,7 @@
 
 #include "Cli.h"
 #include "afx/Exception.h"
+#include "odbc/DBException.h"
 #include "orvelmagdb/module/Library.h"
 
 namespace {
@@ -65,7 +66,9 @@ void PrintUsage(std::ostream& out)
     for (const auto& [name, command] : Commands())
         out << "  orvelmag " << command.usage << "\n";
     out << "  orvelmag version                print the library version\n"
-        << "\nWithout --connect, data lives in the SQLite file orvelmag.db of the current folder.\n";
+        << "\nWithout --connect, data lives in the SQLite file orvelmag.db of the current folder.\n"
+        << "Exit codes: 0 done, 1 refused, 2 bad command line or file, 3 the database failed\n"
+        << "(full disk, lost connection, not a shop database): the command stopped.\n";
 }
 
 }  // namespace
@@ -92,6 +95,17 @@ int main(int argc, char** argv)
     } catch (const orvelmag::UsageError& e) {
         std::cerr << "orvelmag " << words[0] << ": " << e.message << "\n";
         return 2;
+    } catch (const orvelmag::DatabaseFailure& e) {
+        std::cerr << "orvelmag " << words[0] << ": " << e.message << "\n";
+        return 3;
+    } catch (const orvelmag::DatabaseError&) {
+        return 1;
+    } catch (const CDBException& e) {
+        // The database's own words; a failure that ended the transaction or the connection
+        // stops the command with its own exit code.
+        std::cerr << "orvelmag " << words[0] << ": " << (e.IsFatal() ? orvelmag::FailureWords(e) : e.what())
+                  << "\n";
+        return e.IsFatal() ? 3 : 1;
     } catch (const std::exception& e) {
         std::cerr << "orvelmag " << words[0] << ": " << e.what() << "\n";
         return 1;

@@ -1,835 +1,182 @@
-// The payment tables and views on real databases: schedules, instalments, bills, till payments
-// and cash-journal entries written through their recordsets come out of the views the library
-// reads with the names and totals their references imply, NULL where a reference is empty or
-// points nowhere; the keys of the link tables hold; and every payment source has exactly the
-// columns its recordset binds.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "odbc/DBException.h"
-#include "orvelmagdb/base/Schema.h"
-#include "orvelmagdb/recordsets/payments/EFFETTO_CONTABILITA.h"
-#include "orvelmagdb/recordsets/payments/EffettoCompletoSet.h"
-#include "orvelmagdb/recordsets/payments/EffettoScadenzaCompletoSet.h"
-#include "orvelmagdb/recordsets/payments/EffettoScadenzaSet.h"
-#include "orvelmagdb/recordsets/payments/EffettoSet.h"
-#include "orvelmagdb/recordsets/payments/PagamentoBancoCompletoSet.h"
-#include "orvelmagdb/recordsets/payments/PagamentoBancoSet.h"
-#include "orvelmagdb/recordsets/payments/PrelievoBancoMonetaSet.h"
-#include "orvelmagdb/recordsets/payments/PrelievoBancoSet.h"
-#include "orvelmagdb/recordsets/payments/ScadenzaCompletaSet.h"
-#include "orvelmagdb/recordsets/payments/ScadenzaSet.h"
-#include "orvelmagdb/recordsets/payments/ScadenzarioCompletoScadenzeSet.h"
-#include "orvelmagdb/recordsets/payments/ScadenzarioCompletoSet.h"
-#include "orvelmagdb/recordsets/payments/ScadenzarioDocumentoCompletoSet.h"
-#include "orvelmagdb/recordsets/payments/ScadenzarioDocumentoSet.h"
-#include "orvelmagdb/recordsets/payments/ScadenzarioSet.h"
-#include "orvelmagdb/recordsets/payments/VoceFormulaPagamentoCompletaSet.h"
-#include "orvelmagdb/recordsets/payments/VoceGiornaleCassaCompletaSet.h"
-#include "orvelmagdb/recordsets/payments/VoceGiornaleCassaSet.h"
-#include "orveldblib/Decimal.h"
-#include "support/DatabaseTest.h"
+// The payment views on both databases: schedules with the totals and state of their instalments,
+// instalments, bills and their links, formulas, till payments and cash-journal entries with the
+// names behind their references (NULL where a reference is empty or points nowhere); every table
+// class writes its rows back unchanged; what goes with its parent and what stays.
+#include "orvelmagdb/ViewCase.h"
 
 namespace {
 
-TIMESTAMP_STRUCT Ts(int year, int month, int day, int hour = 0, int minute = 0)
-{
-    TIMESTAMP_STRUCT ts{};
-    ts.year = static_cast<SQLSMALLINT>(year);
-    ts.month = static_cast<SQLUSMALLINT>(month);
-    ts.day = static_cast<SQLUSMALLINT>(day);
-    ts.hour = static_cast<SQLUSMALLINT>(hour);
-    ts.minute = static_cast<SQLUSMALLINT>(minute);
-    return ts;
-}
-
-void ExpectDate(const TIMESTAMP_STRUCT& ts, int year, int month, int day)
-{
-    EXPECT_EQ(ts.year, year);
-    EXPECT_EQ(ts.month, month);
-    EXPECT_EQ(ts.day, day);
-}
-
-void ExpectDate(const COleDateTime& date, int year, int month, int day)
-{
-    ASSERT_EQ(date.GetStatus(), COleDateTime::valid);
-    EXPECT_EQ(date.GetYear(), year);
-    EXPECT_EQ(date.GetMonth(), month);
-    EXPECT_EQ(date.GetDay(), day);
-}
-
-class PaymentViews : public orvel::test::DatabaseTest {
+class PaymentViews : public orvel::test::ViewTest {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped())
-            return;
-        CSchema::Create(db());
-        Exec("INSERT INTO SOCIETA (ID, NOME, RAGIONE_SOCIALE) VALUES (1, 'Negozio centro', 'Centro Casa srl')");
-        Exec("INSERT INTO AZIENDA (ID, RAGIONESOCIALE, F_TIPO_RAPPORTO) VALUES (7, 'Rossi Forniture srl', 1)");
-        Exec("INSERT INTO FORMULA_PAGAMENTO (ID, DESCRIZIONE) VALUES (3, '30-60 gg d.f.')");
-        Exec("INSERT INTO TIPO_PAGAMENTO (ID, DESCRIZIONE, DESCRIZIONE_RIDOTTA, F_BANCO, CODICE_CASSA) "
-             "VALUES (2, 'Ricevuta bancaria', 'RIBA', 0, 5)");
-        Exec("INSERT INTO TIPO_PAGAMENTO (ID, DESCRIZIONE, DESCRIZIONE_RIDOTTA, F_BANCO, CODICE_CASSA) "
-             "VALUES (4, 'Contanti', 'CONT', 1, 1)");
-        Exec("INSERT INTO BANCA (ID, DESCRIZIONE, ABI) VALUES (1, 'Banca del Borgo', '01234')");
-        Exec("INSERT INTO BANCA_AGENZIA (ID, ID_BANCA, DESCRIZIONE, CAB) VALUES (11, 1, 'Filiale Duomo', '56789')");
-        Exec("INSERT INTO CONTO (ID, DESCRIZIONE, ID_SOCIETA, ID_BANCA_AGENZIA, CIN, CONTO_CORRENTE) "
-             "VALUES (8, 'C/C Borgo', 1, 11, 'X', '000123456')");
-        Exec("INSERT INTO CONTO (ID, DESCRIZIONE, ID_SOCIETA) VALUES (9, 'Cassa negozio', 1)");
-    }
-
-    // A schedule of 100.00 + 22.00 for partner 7 with formula 3, written as the schedule object
-    // writes it; the references that `withReferences` leaves out are written NULL.
-    void AddSchedule(long id, bool withReferences, long company = 1)
-    {
-        CScadenzarioSet rs(&db());
-        rs.m_strFilter = "ID IS NULL";
-        rs.Open();
-        rs.AddNew();
-        rs.ID = id;
-        rs.DESCRIZIONE = "Fattura 12/A";
-        rs.DATA_MOVIMENTO = Ts(2024, 3, 5, 10, 30);
-        rs.IMPORTO_IMPONIBILE = "100.00";
-        rs.IMPORTO_IVA = "22.00";
-        rs.F_ATTIVO = 1;
-        rs.F_CHIUSO = 0;
-        rs.SetFieldNull(&rs.F_CHIUSO, FALSE);
-        rs.ID_SOCIETA = company;
-        rs.NUMERO_SCADENZE = 2;
-        if (withReferences) {
-            rs.ID_SOGGETTO = 7;
-            rs.ID_FORMULA_PAGAMENTO = 3;
-            rs.ID_COLLABORATORE = 4;
-        } else {
-            rs.SetFieldNull(&rs.ID_SOGGETTO);
-            rs.SetFieldNull(&rs.ID_FORMULA_PAGAMENTO);
-            rs.SetFieldNull(&rs.ID_COLLABORATORE);
-        }
-        ASSERT_TRUE(rs.Update());
-        rs.Close();
-    }
-
-    // An instalment of a schedule; a payment type not greater than 0 is written NULL.
-    void AddInstalment(long id, long schedule, const TIMESTAMP_STRUCT& due, const char* amount, long paymentType,
-                       bool settled, long number)
-    {
-        CScadenzaSet rs(&db());
-        rs.m_strFilter = "ID IS NULL";
-        rs.Open();
-        rs.AddNew();
-        rs.ID = id;
-        rs.ID_SCADENZARIO = schedule;
-        rs.DATA_REGISTRAZIONE = Ts(2024, 3, 5);
-        rs.DATA_SCADENZA = due;
-        rs.IMPORTO = amount;
-        rs.NOTA = "nota rata";
-        rs.F_EVASA = settled ? 1 : 0;
-        rs.SetFieldNull(&rs.F_EVASA, FALSE);
-        rs.NUMERO = number;
-        if (paymentType > 0)
-            rs.ID_TIPO_PAGAMENTO = paymentType;
-        else
-            rs.SetFieldNull(&rs.ID_TIPO_PAGAMENTO);
-        if (settled)
-            rs.DATA_PAGAMENTO = due;
-        else
-            rs.SetFieldNull(&rs.DATA_PAGAMENTO);
-        ASSERT_TRUE(rs.Update());
-        rs.Close();
-    }
-
-    void SettleInstalment(long id)
-    {
-        CScadenzaSet rs(&db());
-        rs.m_strFilter.Format("ID = %ld", id);
-        rs.Open();
-        ASSERT_FALSE(rs.IsEOF());
-        rs.Edit();
-        rs.F_EVASA = 1;
-        rs.DATA_PAGAMENTO = Ts(2024, 6, 3);
-        ASSERT_TRUE(rs.Update());
-        rs.Close();
-    }
-
-    void AddBillLink(long bill, long instalment)
-    {
-        CEffettoScadenzaSet rs(&db());
-        rs.m_strFilter = "ID_EFFETTO IS NULL";
-        rs.Open();
-        rs.AddNew();
-        rs.ID_EFFETTO = bill;
-        rs.ID_SCADENZA = instalment;
-        rs.Update();
-        rs.Close();
+        ViewTest::SetUp();
+        // Schedule 1 names everything and has instalment 10 settled, 11 due with no payment type;
+        // schedule 2 names nothing, belongs to a company that does not exist and has no instalments.
+        if (!IsSkipped())
+            Seed(R"(INSERT INTO SOCIETA (ID, NOME, RAGIONE_SOCIALE) VALUES (1, 'Negozio centro', 'Centro Casa srl');
+INSERT INTO AZIENDA (ID, RAGIONESOCIALE) VALUES (7, 'Rossi Forniture srl');
+INSERT INTO FORMULA_PAGAMENTO (ID, DESCRIZIONE) VALUES (3, '30-60 gg d.f.');
+INSERT INTO TIPO_PAGAMENTO (ID, DESCRIZIONE, DESCRIZIONE_RIDOTTA, F_BANCO, CODICE_CASSA)
+  VALUES (2, 'Ricevuta bancaria', 'RIBA', 0, 5), (4, 'Contanti', 'CONT', 1, 1);
+INSERT INTO BANCA (ID, DESCRIZIONE, ABI) VALUES (1, 'Banca del Borgo', '01234');
+INSERT INTO BANCA_AGENZIA (ID, ID_BANCA, DESCRIZIONE, CAB) VALUES (11, 1, 'Filiale Duomo', '56789');
+INSERT INTO CONTO (ID, DESCRIZIONE, ID_SOCIETA, ID_BANCA_AGENZIA, CIN) VALUES (8, 'C/C Borgo', 1, 11, 'X'),
+  (9, 'Cassa negozio', 1, NULL, NULL);
+INSERT INTO SCADENZARIO (ID, DESCRIZIONE, DATA_MOVIMENTO, ID_SOGGETTO, IMPORTO_IMPONIBILE, IMPORTO_IVA,
+  ID_FORMULA_PAGAMENTO, F_ATTIVO, F_CHIUSO, ID_SOCIETA, ID_COLLABORATORE, NUMERO_SCADENZE)
+  VALUES (1, 'Fattura 12/A', '2024-03-05 10:30:00', 7, '100.00', '22.00', 3, 1, 0, 1, 4, 2),
+  (2, 'Senza rate', '2023-12-31 00:00:00', NULL, '100.00', '22.00', NULL, 1, NULL, 99, NULL, NULL);
+INSERT INTO SCADENZA (ID, ID_SCADENZARIO, DATA_REGISTRAZIONE, DATA_SCADENZA, DATA_PAGAMENTO, ID_TIPO_PAGAMENTO,
+  IMPORTO, NOTA, F_EVASA, NUMERO)
+  VALUES (10, 1, '2024-03-05 00:00:00', '2024-04-30 00:00:00', '2024-04-30 00:00:00', 2, '61.00', 'nota rata', 1, 1),
+  (11, 1, '2024-03-05 00:00:00', '2024-05-31 00:00:00', NULL, NULL, '61.00', NULL, 0, 2))");
     }
 };
 
-TEST_P(PaymentViews, ScheduleShowsItsNamesAndTheStateOfItsInstalments)
+const char* const kScheduleTotals = "ID, ANNO, IMPORTO_TOTALE, NUM_SCADENZE, CHIUSO_SCADENZE, PERC_SCADENZE_INEVASE, "
+                                    "IMPORTO_EVASO, IMPORTO_RESIDUO";
+
+}  // namespace
+
+TEST_P(PaymentViews, SchedulesShowTheirNamesAndTheStateOfTheirInstalments)
 {
-    AddSchedule(1, true);
-    AddInstalment(10, 1, Ts(2024, 4, 30), "61.00", 2, true, 1);
-    AddInstalment(11, 1, Ts(2024, 5, 31), "61.00", -1, false, 2);
-
-    CScadenzarioCompletoSet rs(&db());
-    rs.m_strFilter = "ID = 1";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID, 1);
-    EXPECT_STREQ(rs.DESCRIZIONE, "Fattura 12/A");
-    ExpectDate(rs.DATA_MOVIMENTO, 2024, 3, 5);
-    EXPECT_EQ(rs.DATA_MOVIMENTO.hour, 10);
-    EXPECT_EQ(rs.DATA_MOVIMENTO.minute, 30);
-    EXPECT_EQ(rs.ANNO, 2024);
-    EXPECT_EQ(rs.ID_SOGGETTO, 7);
-    EXPECT_STREQ(rs.SOGGETTO, "Rossi Forniture srl");
-    EXPECT_STREQ(rs.IMPORTO_IMPONIBILE, "100.00");
-    EXPECT_STREQ(rs.IMPORTO_IVA, "22.00");
-    EXPECT_STREQ(rs.IMPORTO_TOTALE, "122.00");
-    EXPECT_STREQ(rs.PERC_SCADENZE_INEVASE, "50.00");
-    EXPECT_EQ(rs.NUM_SCADENZE, 2);
-    EXPECT_EQ(rs.CHIUSO_SCADENZE, 0);
-    EXPECT_STREQ(rs.IMPORTO_EVASO, "61.00");
-    EXPECT_STREQ(rs.IMPORTO_RESIDUO, "61.00");
-    EXPECT_EQ(rs.CHIUSO, 0);
-    EXPECT_EQ(rs.ID_FORMULA_PAGAMENTO, 3);
-    EXPECT_STREQ(rs.FORMULA_PAGAMENTO, "30-60 gg d.f.");
-    EXPECT_EQ(rs.F_ATTIVO, 1);
-    EXPECT_EQ(rs.SOC_ID, 1);
-    EXPECT_STREQ(rs.SOC_NOME, "Negozio centro");
-    EXPECT_STREQ(rs.SOC_RAGIONE_SOCIALE, "Centro Casa srl");
-    EXPECT_EQ(rs.ID_COLLABORATORE, 4);
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-    rs.Close();
-
-    // Settling the second instalment closes the schedule's instalments and leaves nothing due.
-    SettleInstalment(11);
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.CHIUSO_SCADENZE, 1);
-    EXPECT_STREQ(rs.IMPORTO_EVASO, "122.00");
-    EXPECT_STREQ(rs.IMPORTO_RESIDUO, "0.00");
-    EXPECT_STREQ(rs.PERC_SCADENZE_INEVASE, "0.00");
+    ExpectViews({
+        {"CScadenzarioCompletoSet", "1 = 1", kScheduleTotals,
+         {"1|2024|122.00|2|0|50.00|61.00|61.00", "2|2023|122.00|0|0|NULL|0.00|122.00"}},
+        {"CScadenzarioCompletoSet", "1 = 1", "ID, DATA_MOVIMENTO, SOGGETTO, FORMULA_PAGAMENTO, SOC_ID, SOC_NOME",
+         {"1|2024-03-05 10:30:00|Rossi Forniture srl|30-60 gg d.f.|1|Negozio centro", "2|2023-12-31 00:00:00|NULL|NULL|99|NULL"}},
+        // One row per instalment; a schedule without instalments once, with NULL instalment columns.
+        {"CScadenzarioCompletoScadenzeSet", "1 = 1", "ID, SC_ID, ANNO, SOGGETTO, FORMULA_PAGAMENTO, IMPORTO_TOTALE, "
+         "SC_TP_DESCRIZIONE, SC_IMPORTO, SC_IMPORTO_EVASO, SC_NETTO, CHIUSO_SCADENZE",
+         {"1|10|2024|Rossi Forniture srl|30-60 gg d.f.|122.00|Ricevuta bancaria|61.00|61.00|0.00|0",
+          "1|11|2024|Rossi Forniture srl|30-60 gg d.f.|122.00|NULL|61.00|0.00|61.00|0",
+          "2|NULL|2023|NULL|NULL|122.00|NULL|NULL|NULL|NULL|0"}},
+    });
+    // Settling the last instalment closes the schedule's instalments and leaves nothing due.
+    Exec("UPDATE SCADENZA SET F_EVASA = 1, DATA_PAGAMENTO = '2024-06-03 00:00:00' WHERE ID = 11");
+    ExpectViews({{"CScadenzarioCompletoSet", "ID = 1", kScheduleTotals, {"1|2024|122.00|2|1|0.00|122.00|0.00"}},
+                 {"CScadenzarioCompletoScadenzeSet", "ID = 1", "SC_ID, SC_IMPORTO_EVASO, SC_NETTO, CHIUSO_SCADENZE",
+                  {"10|61.00|0.00|1", "11|61.00|0.00|1"}}});
+    ExpectRoundTrip("CScadenzarioSet", "1 = 1", 2);
+    ExpectRoundTrip("CScadenzaSet", "1 = 1", 2);
 }
 
-TEST_P(PaymentViews, ScheduleWithoutReferencesOrInstalmentsShowsNulls)
+TEST_P(PaymentViews, InstalmentsShowTheirPaymentTypeAndTheirSchedule)
 {
-    AddSchedule(2, false, 99);  // company 99 does not exist
-
-    CScadenzarioCompletoSet rs(&db());
-    rs.m_strFilter = "ID = 2";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_TRUE(rs.IsFieldNull(&rs.ID_SOGGETTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SOGGETTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.ID_FORMULA_PAGAMENTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.FORMULA_PAGAMENTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.ID_COLLABORATORE));
-    EXPECT_EQ(rs.SOC_ID, 99);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SOC_NOME));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SOC_RAGIONE_SOCIALE));
-    EXPECT_EQ(rs.NUM_SCADENZE, 0);
-    EXPECT_FALSE(rs.IsFieldNull(&rs.NUM_SCADENZE));
-    EXPECT_EQ(rs.CHIUSO_SCADENZE, 0);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.PERC_SCADENZE_INEVASE));
-    EXPECT_STREQ(rs.IMPORTO_TOTALE, "122.00");
-    EXPECT_STREQ(rs.IMPORTO_EVASO, "0.00");
-    EXPECT_STREQ(rs.IMPORTO_RESIDUO, "122.00");
-    rs.Close();
-
-    // The per-instalment view still lists the schedule once, with empty instalment columns.
-    CScadenzarioCompletoScadenzeSet rows(&db());
-    rows.m_strFilter = "ID = 2";
-    rows.Open();
-    ASSERT_FALSE(rows.IsEOF());
-    EXPECT_TRUE(rows.IsFieldNull(&rows.SC_ID));
-    EXPECT_TRUE(rows.IsFieldNull(&rows.SC_IMPORTO));
-    EXPECT_TRUE(rows.IsFieldNull(&rows.SC_IMPORTO_EVASO));
-    EXPECT_TRUE(rows.IsFieldNull(&rows.SC_NETTO));
-    EXPECT_TRUE(rows.IsFieldNull(&rows.SC_DATA_SCADENZA));
-    EXPECT_STREQ(rows.IMPORTO_TOTALE, "122.00");
-    rows.MoveNext();
-    EXPECT_TRUE(rows.IsEOF());
+    // Instalment 20 was saved before its schedule 55 exists.
+    Seed("INSERT INTO SCADENZA (ID, ID_SCADENZARIO, DATA_SCADENZA, IMPORTO, ID_TIPO_PAGAMENTO, F_EVASA, NUMERO) "
+         "VALUES (12, 1, '2024-04-30 00:00:00', '0.50', 2, 0, 3), (20, 55, '2024-07-31 00:00:00', '10.00', 4, 0, 1)");
+    ExpectViews({
+        // The order the schedule loads its instalments in: due date, then position.
+        {"CScadenzaCompletaSet", "SCAD_ID = 1", "SCA_DATA_SCADENZA, SCA_NUMERO, SCA_ID, SCA_TIPO_PAGAMENTO, "
+         "SCAD_DESCRIZIONE, SCAD_RAGIONE_SOCIALE, SCAD_IMPORTO_TOTALE",
+         {"2024-04-30 00:00:00|1|10|Ricevuta bancaria|Fattura 12/A|Rossi Forniture srl|122.00",
+          "2024-04-30 00:00:00|3|12|Ricevuta bancaria|Fattura 12/A|Rossi Forniture srl|122.00",
+          "2024-05-31 00:00:00|2|11|NULL|Fattura 12/A|Rossi Forniture srl|122.00"}},
+        {"CScadenzaCompletaSet", "SCA_ID = 20",
+         "SCAD_ID, SCA_TIPO_PAGAMENTO, SCAD_DESCRIZIONE, SCAD_RAGIONE_SOCIALE, SCAD_IMPORTO_TOTALE, SCAD_DATA_MOVIMENTO",
+         {"55|Contanti|NULL|NULL|NULL|NULL"}},
+    });
 }
 
-TEST_P(PaymentViews, ScheduleRowsPerInstalmentSplitSettledAndDue)
+TEST_P(PaymentViews, BillsCountTheirInstalmentsAndTheirLinksOutliveADeletedSide)
 {
-    AddSchedule(1, true);
-    AddInstalment(11, 1, Ts(2024, 5, 31), "61.00", -1, false, 2);
-    AddInstalment(10, 1, Ts(2024, 4, 30), "61.00", 2, true, 1);
-
-    CScadenzarioCompletoScadenzeSet rs(&db());
-    rs.m_strFilter = "ID = 1";
-    rs.m_strSort = "SC_DATA_SCADENZA";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.SC_ID, 10);
-    EXPECT_EQ(rs.ANNO, 2024);
-    EXPECT_STREQ(rs.SOGGETTO, "Rossi Forniture srl");
-    EXPECT_STREQ(rs.FORMULA_PAGAMENTO, "30-60 gg d.f.");
-    ExpectDate(rs.SC_DATA_SCADENZA, 2024, 4, 30);
-    ExpectDate(rs.SC_DATA_PAGAMENTO, 2024, 4, 30);
-    EXPECT_EQ(rs.SC_ID_TIPO_PAGAMENTO, 2);
-    EXPECT_STREQ(rs.SC_TP_DESCRIZIONE, "Ricevuta bancaria");
-    EXPECT_STREQ(rs.SC_IMPORTO, "61.00");
-    EXPECT_STREQ(rs.SC_IMPORTO_EVASO, "61.00");
-    EXPECT_STREQ(rs.SC_NETTO, "0.00");
-    EXPECT_STREQ(rs.SC_NOTA, "nota rata");
-    EXPECT_EQ(rs.SC_F_EVASA, 1);
-    EXPECT_EQ(rs.CHIUSO_SCADENZE, 0);
-    rs.MoveNext();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.SC_ID, 11);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SC_DATA_PAGAMENTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SC_ID_TIPO_PAGAMENTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SC_TP_DESCRIZIONE));
-    EXPECT_STREQ(rs.SC_IMPORTO_EVASO, "0.00");
-    EXPECT_STREQ(rs.SC_NETTO, "61.00");
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-}
-
-TEST_P(PaymentViews, InstalmentShowsItsPaymentTypeAndSchedule)
-{
-    AddSchedule(1, true);
-    AddInstalment(11, 1, Ts(2024, 5, 31), "61.00", -1, false, 2);
-    AddInstalment(10, 1, Ts(2024, 4, 30), "61.00", 2, true, 1);
-    AddInstalment(12, 1, Ts(2024, 4, 30), "0.50", 2, false, 3);
-
-    // The order the schedule loads its instalments in: due date, then position.
-    CScadenzaCompletaSet rs(&db());
-    rs.m_strFilter = "SCAD_ID = 1";
-    rs.m_strSort = "SCA_DATA_SCADENZA, SCA_NUMERO";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.SCA_ID, 10);
-    ExpectDate(rs.SCA_DATA_REGISTRAZIONE, 2024, 3, 5);
-    ExpectDate(rs.SCA_DATA_SCADENZA, 2024, 4, 30);
-    ExpectDate(rs.SCA_DATA_PAGAMENTO, 2024, 4, 30);
-    EXPECT_EQ(rs.SCA_ID_TIPO_PAGAMENTO, 2);
-    EXPECT_STREQ(rs.SCA_TIPO_PAGAMENTO, "Ricevuta bancaria");
-    EXPECT_STREQ(rs.SCA_IMPORTO, "61.00");
-    EXPECT_STREQ(rs.SCA_NOTA, "nota rata");
-    EXPECT_EQ(rs.SCA_F_EVASA, 1);
-    EXPECT_EQ(rs.SCA_NUMERO, 1);
-    EXPECT_EQ(rs.SCAD_ID, 1);
-    EXPECT_STREQ(rs.SCAD_DESCRIZIONE, "Fattura 12/A");
-    ExpectDate(rs.SCAD_DATA_MOVIMENTO, 2024, 3, 5);
-    EXPECT_EQ(rs.SCAD_SOGGETTO_ID, 7);
-    EXPECT_STREQ(rs.SCAD_RAGIONE_SOCIALE, "Rossi Forniture srl");
-    EXPECT_STREQ(rs.SCAD_IMPORTO_IMPONIBILE, "100.00");
-    EXPECT_STREQ(rs.SCAD_IMPORTO_IVA, "22.00");
-    EXPECT_STREQ(rs.SCAD_IMPORTO_TOTALE, "122.00");
-    EXPECT_EQ(rs.SCAD_ID_FORMULA_PAGAMENTO, 3);
-    EXPECT_EQ(rs.SCAD_F_ATTIVO, 1);
-    EXPECT_EQ(rs.SCAD_F_CHIUSO, 0);
-    EXPECT_EQ(rs.SCAD_ID_SOCIETA, 1);
-    EXPECT_EQ(rs.SCAD_ID_COLLABORATORE, 4);
-    EXPECT_EQ(rs.SCAD_NUMERO_SCADENZE, 2);
-    rs.MoveNext();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.SCA_ID, 12);
-    rs.MoveNext();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.SCA_ID, 11);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCA_ID_TIPO_PAGAMENTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCA_TIPO_PAGAMENTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCA_DATA_PAGAMENTO));
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-    rs.Close();
-
-    // A bill gathers instalments by id, across schedules.
-    rs.m_strFilter = "SCA_ID IN (11,10)";
-    rs.m_strSort = "SCA_DATA_SCADENZA";
-    rs.Open();
-    EXPECT_EQ(rs.GetRecordCount(), 2);
-}
-
-TEST_P(PaymentViews, InstalmentWhoseScheduleIsMissingKeepsItsOwnReference)
-{
-    AddInstalment(20, 55, Ts(2024, 7, 31), "10.00", 4, false, 1);
-
-    CScadenzaCompletaSet rs(&db());
-    rs.m_strFilter = "SCA_ID = 20";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.SCAD_ID, 55);
-    EXPECT_STREQ(rs.SCA_TIPO_PAGAMENTO, "Contanti");
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCAD_DESCRIZIONE));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCAD_SOGGETTO_ID));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCAD_RAGIONE_SOCIALE));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCAD_IMPORTO_TOTALE));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCAD_NUMERO_SCADENZE));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SCAD_DATA_MOVIMENTO));
-}
-
-TEST_P(PaymentViews, ScheduleDocumentLinksShowTheDocumentAndItsReason)
-{
-    Exec("INSERT INTO CAUSALE (ID, DESCRIZIONE, TIPO_DOCUMENTO) VALUES (4, 'Fattura accompagnatoria', 'FAT')");
-    Exec("INSERT INTO DOCUMENTO (ID, DATA_DOCUMENTO, DATA_MOVIMENTO, NUMERO, ANNO, SERIE, ID_CAUSALE, TOTALE) "
-         "VALUES (5, '2024-03-04 00:00:00', '2024-03-05 00:00:00', 12, 2024, 'A', 4, '122.00')");
-    Exec("INSERT INTO DOCUMENTO (ID, NUMERO, ANNO) VALUES (6, 13, 2024)");
-    AddSchedule(1, true);
-    for (long document : {5L, 6L}) {
-        CScadenzarioDocumentoSet rs(&db());
-        rs.m_strFilter = "ID_SCADENZARIO = 1";
-        rs.Open();
-        rs.AddNew();
-        rs.ID_SCADENZARIO = 1;
-        rs.ID_DOCUMENTO = document;
-        rs.F_RIPORTA_IN_DOCUMENTO = document == 5 ? 1 : 0;
-        rs.SetFieldNull(&rs.F_RIPORTA_IN_DOCUMENTO, FALSE);
-        ASSERT_TRUE(rs.Update());
-        rs.Close();
-    }
-
-    CScadenzarioDocumentoCompletoSet rs(&db());
-    rs.m_strFilter = "ID_SCAD = 1";
-    rs.m_strSort = "ID_DOC";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID_SCAD, 1);
-    EXPECT_EQ(rs.ID_FORMULA_PAGAMENTO, 3);
-    EXPECT_EQ(rs.ID_DOC, 5);
-    ExpectDate(rs.DATA_DOC, 2024, 3, 4);
-    ExpectDate(rs.DATA_MOVIMENTO_DOC, 2024, 3, 5);
-    EXPECT_EQ(rs.NUMERO_DOC, 12);
-    EXPECT_EQ(rs.ANNO_DOC, 2024);
-    EXPECT_STREQ(rs.SERIE_DOC, "A");
-    EXPECT_EQ(rs.ID_CAUSALE_DOC, 4);
-    EXPECT_STREQ(rs.DESCRIZIONE_CAUSALE_DOC, "Fattura accompagnatoria");
-    ExpectDate(rs.DATA_MOVIMENTO, 2024, 3, 5);
-    EXPECT_STREQ(rs.DESCRIZIONE, "Fattura 12/A");
-    EXPECT_EQ(rs.F_ATTIVO, 1);
-    EXPECT_STREQ(rs.TIPO_DOCUMENTO, "FAT");
-    EXPECT_STREQ(rs.TOTALE_DOC, "122.00");
-    EXPECT_EQ(rs.F_RIPORTA_IN_DOCUMENTO, 1);
-    rs.MoveNext();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID_DOC, 6);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.ID_CAUSALE_DOC));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.DESCRIZIONE_CAUSALE_DOC));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.TIPO_DOCUMENTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.DATA_DOC));
-    EXPECT_EQ(rs.F_RIPORTA_IN_DOCUMENTO, 0);
-    rs.Close();
-
-    // A document is linked to a schedule once.
-    CScadenzarioDocumentoSet again(&db());
-    again.m_strFilter = "ID_SCADENZARIO = 1";
-    again.Open();
-    again.AddNew();
-    again.ID_SCADENZARIO = 1;
-    again.ID_DOCUMENTO = 5;
-    EXPECT_THROW(again.Update(), CDBException);
-    again.CancelUpdate();
-    EXPECT_EQ(CountRows("SCADENZARIO_DOCUMENTO"), 2);
-}
-
-TEST_P(PaymentViews, BillShowsItsNamesAndCountsItsInstalments)
-{
-    AddSchedule(1, true);
-    AddInstalment(10, 1, Ts(2024, 4, 30), "61.00", 2, false, 1);
-    AddInstalment(11, 1, Ts(2024, 5, 31), "61.00", 2, false, 2);
-    {
-        CEffettoSet rs(&db());
-        rs.m_strFilter = "ID IS NULL";
-        rs.Open();
-        rs.AddNew();
-        rs.ID = 30;
-        rs.IMPORTO = "122.00";
-        rs.DATA_REGISTRAZIONE = Ts(2024, 3, 6);
-        rs.DATA_EFFETTO = Ts(2024, 4, 30);
-        rs.ID_SOGGETTO = 7;
-        rs.ID_TIPO_EFFETTO = 2;
-        rs.ID_CONTO = 8;
-        rs.F_ATTIVO = 1;
-        rs.NOTE = "RIBA aprile";
-        rs.ID_SOCIETA = 1;
-        rs.F_CHIUDI_SCADENZE = 1;
-        rs.F_REG_GIORNALE_CASSA = 0;
-        rs.SetFieldNull(&rs.F_REG_GIORNALE_CASSA, FALSE);
-        ASSERT_TRUE(rs.Update());
-        // A bill of nobody, on no account, with no date yet.
-        rs.AddNew();
-        rs.ID = 31;
-        rs.IMPORTO = "5.00";
-        rs.DATA_REGISTRAZIONE = Ts(2024, 3, 6);
-        rs.SetFieldNull(&rs.DATA_EFFETTO);
-        rs.SetFieldNull(&rs.ID_SOGGETTO);
-        rs.ID_TIPO_EFFETTO = -1;
-        rs.SetFieldNull(&rs.ID_CONTO);
-        rs.F_ATTIVO = -1;
-        rs.ID_SOCIETA = 1;
-        ASSERT_TRUE(rs.Update());
-        rs.Close();
-    }
-    AddBillLink(30, 10);
-    AddBillLink(30, 11);
-
-    CEffettoCompletoSet rs(&db());
-    rs.m_strFilter = "ID = 30";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_STREQ(rs.IMPORTO, "122.00");
-    ExpectDate(rs.DATA_REGISTRAZIONE, 2024, 3, 6);
-    ExpectDate(rs.DATA_EFFETTO, 2024, 4, 30);
-    EXPECT_EQ(rs.ID_SOGGETTO, 7);
-    EXPECT_STREQ(rs.SOGGETTO, "Rossi Forniture srl");
-    EXPECT_EQ(rs.ID_TIPO_EFFETTO, 2);
-    EXPECT_STREQ(rs.TIPO_EFFETTO, "Ricevuta bancaria");
-    EXPECT_EQ(rs.ID_CONTO, 8);
-    EXPECT_STREQ(rs.DESCRIZIONE_CONTO, "C/C Borgo");
-    EXPECT_STREQ(rs.NOTE, "RIBA aprile");
-    EXPECT_EQ(rs.F_ATTIVO, 1);
-    EXPECT_EQ(rs.NUM_SCADENZE, 2);
-    EXPECT_EQ(rs.ID_SOCIETA, 1);
-    EXPECT_STREQ(rs.NOME_SOCIETA, "Negozio centro");
-    EXPECT_STREQ(rs.RAGIONE_SOCIALE_SOCIETA, "Centro Casa srl");
-    EXPECT_EQ(rs.F_CHIUDI_SCADENZE, 1);
-    EXPECT_EQ(rs.F_REG_GIORNALE_CASSA, 0);
-    rs.Close();
-
-    rs.m_strFilter = "ID = 31";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.DATA_EFFETTO.GetStatus(), COleDateTime::null);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.ID_SOGGETTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SOGGETTO));
-    EXPECT_EQ(rs.ID_TIPO_EFFETTO, -1);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.TIPO_EFFETTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.ID_CONTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.DESCRIZIONE_CONTO));
-    EXPECT_EQ(rs.NUM_SCADENZE, 0);
-    EXPECT_EQ(rs.F_ATTIVO, -1);
-}
-
-TEST_P(PaymentViews, BillInstalmentLinksOutliveADeletedBillOrInstalment)
-{
-    AddSchedule(1, true);
-    AddInstalment(10, 1, Ts(2024, 4, 30), "61.00", 2, true, 1);
-    AddInstalment(11, 1, Ts(2024, 5, 31), "61.00", 2, false, 2);
-    Exec("INSERT INTO EFFETTO (ID, IMPORTO, DATA_REGISTRAZIONE, DATA_EFFETTO, F_ATTIVO, ID_SOCIETA) "
-         "VALUES (30, '122.00', '2024-03-06 00:00:00', '2024-04-30 00:00:00', 1, 1)");
-    AddBillLink(30, 10);
-    AddBillLink(30, 11);
-    {
-        CEFFETTO_CONTABILITA rs(&db());
-        rs.m_strFilter = "ID_EFFETTO = 30";
-        rs.Open();
-        rs.AddNew();
-        rs.ID_EFFETTO = 30;
-        rs.ID_PIANO_DEI_CONTI = 2;
-        rs.ID_CONTO_MASTRO_SOGGETTO = 301;
-        rs.SetFieldNull(&rs.ID_CONTO_MASTRO_CONTO);
-        ASSERT_TRUE(rs.Update());
-        rs.Close();
-    }
-
-    {
-        CEffettoScadenzaCompletoSet rs(&db());
-        rs.m_strFilter = "ID = 30";
-        rs.m_strSort = "SC_DATA_SCADENZA";
-        rs.Open();
-        ASSERT_FALSE(rs.IsEOF());
-        EXPECT_STREQ(rs.IMPORTO, "122.00");
-        ExpectDate(rs.DATA_REGISTRAZIONE, 2024, 3, 6);
-        ExpectDate(rs.DATA_EFFETTO, 2024, 4, 30);
-        EXPECT_EQ(rs.F_ATTIVO, 1);
-        EXPECT_EQ(rs.SC_ID, 10);
-        ExpectDate(rs.SC_DATA_SCADENZA, 2024, 4, 30);
-        ExpectDate(rs.SC_DATA_PAGAMENTO, 2024, 4, 30);
-        EXPECT_STREQ(rs.SC_IMPORTO, "61.00");
-        EXPECT_EQ(rs.SC_F_EVASA, 1);
-        EXPECT_STREQ(rs.SC_SOGGETTO, "Rossi Forniture srl");
-        EXPECT_EQ(rs.SC_F_ATTIVA, 1);
-        EXPECT_EQ(rs.ID_SOCIETA, 1);
-        rs.MoveNext();
-        ASSERT_FALSE(rs.IsEOF());
-        EXPECT_EQ(rs.SC_ID, 11);
-        EXPECT_TRUE(rs.IsFieldNull(&rs.SC_DATA_PAGAMENTO));
-    }
-
+    Seed(R"(INSERT INTO EFFETTO (ID, IMPORTO, DATA_REGISTRAZIONE, DATA_EFFETTO, ID_SOGGETTO, ID_TIPO_EFFETTO, ID_CONTO,
+  F_ATTIVO, NOTE, ID_SOCIETA, F_CHIUDI_SCADENZE, F_REG_GIORNALE_CASSA)
+  VALUES (30, '122.00', '2024-03-06 00:00:00', '2024-04-30 00:00:00', 7, 2, 8, 1, 'RIBA aprile', 1, 1, 0),
+  (31, '5.00', '2024-03-06 00:00:00', NULL, NULL, -1, NULL, -1, NULL, 1, NULL, NULL);
+INSERT INTO EFFETTO_SCADENZA (ID_EFFETTO, ID_SCADENZA) VALUES (30, 10), (30, 11);
+INSERT INTO EFFETTO_CONTABILITA (ID_EFFETTO, ID_PIANO_DEI_CONTI, ID_CONTO_MASTRO_SOGGETTO) VALUES (30, 2, 301))");
+    ExpectViews({
+        {"CEffettoCompletoSet", "1 = 1",
+         "ID, DATA_EFFETTO, SOGGETTO, ID_TIPO_EFFETTO, TIPO_EFFETTO, DESCRIZIONE_CONTO, NUM_SCADENZE, NOME_SOCIETA",
+         {"30|2024-04-30 00:00:00|Rossi Forniture srl|2|Ricevuta bancaria|C/C Borgo|2|Negozio centro",
+          "31|NULL|NULL|-1|NULL|NULL|0|Negozio centro"}},
+        // The instalment's partner and direction come from its schedule.
+        {"CEffettoScadenzaCompletoSet", "ID = 30", "SC_ID, IMPORTO, SC_DATA_PAGAMENTO, SC_SOGGETTO, SC_F_ATTIVA",
+         {"10|122.00|2024-04-30 00:00:00|Rossi Forniture srl|1", "11|122.00|NULL|Rossi Forniture srl|1"}},
+    });
+    ExpectRoundTrip("CEffettoSet", "1 = 1", 2);
+    ExpectRoundTrip("CEffettoScadenzaSet", "1 = 1", 2);
     // Deleting an instalment or a bill by its own row leaves the links and the accounting row:
     // the library removes those itself when it means to.
-    Exec("DELETE FROM SCADENZA WHERE ID = 11");
-    Exec("DELETE FROM EFFETTO WHERE ID = 30");
-    EXPECT_EQ(CountRows("EFFETTO_SCADENZA"), 2);
-    EXPECT_EQ(CountRows("EFFETTO_CONTABILITA"), 1);
-
-    CEffettoScadenzaCompletoSet rs(&db());
-    rs.m_strFilter = "SC_ID = 11";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID, 30);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.IMPORTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.F_ATTIVO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SC_IMPORTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SC_SOGGETTO));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.SC_DATA_SCADENZA));
-    rs.Close();
-
-    // The accounting row is found, edited and deleted by the bill's id.
-    CEFFETTO_CONTABILITA accounting(&db());
-    accounting.m_strFilter = "ID_EFFETTO = 30";
-    accounting.Open();
-    ASSERT_FALSE(accounting.IsEOF());
-    EXPECT_EQ(accounting.ID_CONTO_MASTRO_SOGGETTO, 301);
-    EXPECT_TRUE(accounting.IsFieldNull(&accounting.ID_CONTO_MASTRO_CONTO));
-    accounting.Edit();
-    accounting.ID_CONTO_MASTRO_CONTO = 120;
-    ASSERT_TRUE(accounting.Update());
-    EXPECT_EQ(QueryLong("SELECT ID_CONTO_MASTRO_CONTO FROM EFFETTO_CONTABILITA WHERE ID_EFFETTO = 30"), 120);
-    accounting.Delete();
-    EXPECT_EQ(CountRows("EFFETTO_CONTABILITA"), 0);
+    Seed("DELETE FROM SCADENZA WHERE ID = 11; DELETE FROM EFFETTO WHERE ID = 30");
+    ExpectCounts({{"EFFETTO_SCADENZA", 2}, {"EFFETTO_CONTABILITA", 1}});
+    ExpectView({"CEffettoScadenzaCompletoSet", "SC_ID = 11", "ID, IMPORTO, F_ATTIVO, SC_IMPORTO, SC_SOGGETTO, SC_DATA_SCADENZA",
+                {"30|NULL|NULL|NULL|NULL|NULL"}});
+    // The accounting row is written back and deleted by the bill's id.
+    ExpectRoundTrip("CEFFETTO_CONTABILITA", "ID_EFFETTO = 30", 1, true);
 }
 
-TEST_P(PaymentViews, FormulaInstalmentsAndTillPaymentsShowTheirTypes)
+TEST_P(PaymentViews, ScheduleDocumentLinksShowTheDocumentAndGoWithEitherSide)
 {
-    Exec("INSERT INTO VOCE_FORMULA_PAGAMENTO (ID, GIORNI, PERCENTUALE, ID_FORMULA_PAGAMENTO, F_FINE_MESE, "
-         "ID_TIPO_PAGAMENTO) VALUES (1, 30, '50', 3, 1, 2)");
-    Exec("INSERT INTO VOCE_FORMULA_PAGAMENTO (ID, GIORNI, PERCENTUALE, ID_FORMULA_PAGAMENTO, F_FINE_MESE) "
-         "VALUES (2, 60, '50', 3, 1)");
-    {
-        CVoceFormulaPagamentoCompletaSet rs(&db());
-        rs.m_strFilter = "ID_FORMULA_PAGAMENTO = 3";
-        rs.m_strSort = "GIORNI";
-        rs.Open();
-        ASSERT_FALSE(rs.IsEOF());
-        EXPECT_EQ(rs.GIORNI, 30);
-        EXPECT_STREQ(rs.PERCENTUALE, "50");
-        EXPECT_STREQ(rs.DESCRIZIONE_FORMULA_PAGAMENTO, "30-60 gg d.f.");
-        EXPECT_EQ(rs.F_FINE_MESE, 1);
-        EXPECT_EQ(rs.ID_TIPO_PAGAMENTO, 2);
-        EXPECT_STREQ(rs.DESCRIZIONE_TIPO_PAGAMENTO, "Ricevuta bancaria");
-        rs.MoveNext();
-        ASSERT_FALSE(rs.IsEOF());
-        EXPECT_EQ(rs.GIORNI, 60);
-        EXPECT_TRUE(rs.IsFieldNull(&rs.ID_TIPO_PAGAMENTO));
-        EXPECT_TRUE(rs.IsFieldNull(&rs.DESCRIZIONE_TIPO_PAGAMENTO));
-    }
-
-    // A till sale paid partly in cash, twice by the same card type, and with a type the till
-    // no longer knows: every payment is a row of its own.
-    Exec("INSERT INTO DOCUMENTO (ID, NUMERO, ANNO) VALUES (5, 1, 2024)");
-    {
-        CPagamentoBancoSet rs(&db());
-        rs.m_strFilter = "ID_DOCUMENTO = 5";
-        rs.Open();
-        const struct {
-            long type;
-            const char* value;
-        } payments[] = {{4, "20.00"}, {2, "10.50"}, {2, "10.50"}, {99, "1.00"}};
-        for (const auto& p : payments) {
-            rs.AddNew();
-            rs.ID_DOCUMENTO = 5;
-            rs.ID_TIPO_PAGAMENTO = p.type;
-            rs.VALORE = p.value;
-            ASSERT_TRUE(rs.Update());
-        }
-        rs.Close();
-    }
-    CPagamentoBancoCompletoSet rs(&db());
-    rs.m_strFilter = "ID_DOCUMENTO = 5";
-    rs.m_strSort = "ID_TIPO_PAGAMENTO DESC";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID_TIPO_PAGAMENTO, 99);
-    EXPECT_STREQ(rs.VALORE, "1.00");
-    EXPECT_TRUE(rs.IsFieldNull(&rs.DESCRIZIONE));
-    EXPECT_TRUE(rs.IsFieldNull(&rs.CODICE_CASSA));
-    rs.MoveNext();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID_TIPO_PAGAMENTO, 4);
-    EXPECT_STREQ(rs.VALORE, "20.00");
-    EXPECT_STREQ(rs.DESCRIZIONE, "Contanti");
-    EXPECT_STREQ(rs.DESCRIZIONE_RIDOTTA, "CONT");
-    EXPECT_EQ(rs.F_BANCO, 1);
-    EXPECT_EQ(rs.CODICE_CASSA, 1);
-    rs.MoveNext();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID_TIPO_PAGAMENTO, 2);
-    EXPECT_STREQ(rs.DESCRIZIONE, "Ricevuta bancaria");
-    rs.MoveNext();
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.ID_TIPO_PAGAMENTO, 2);
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-    rs.Close();
-
-    // The till replaces a document's payments with one statement on the document.
-    Exec("DELETE FROM PAGAMENTO_BANCO WHERE ID_DOCUMENTO = 5");
-    EXPECT_EQ(CountRows("PAGAMENTO_BANCO"), 0);
+    Seed(R"(INSERT INTO CAUSALE (ID, DESCRIZIONE, TIPO_DOCUMENTO) VALUES (4, 'Fattura accompagnatoria', 'FAT');
+INSERT INTO DOCUMENTO (ID, DATA_DOCUMENTO, NUMERO, ANNO, ID_CAUSALE, TOTALE)
+  VALUES (5, '2024-03-04 00:00:00', 12, 2024, 4, '122.00'), (6, NULL, 13, 2024, NULL, NULL);
+INSERT INTO SCADENZARIO_DOCUMENTO (ID_SCADENZARIO, ID_DOCUMENTO, F_RIPORTA_IN_DOCUMENTO) VALUES (1, 5, 1), (1, 6, 0),
+  (2, 6, 0))");
+    ExpectView({"CScadenzarioDocumentoCompletoSet", "ID_SCAD = 1",
+                "ID_DOC, ID_FORMULA_PAGAMENTO, DESCRIZIONE, DATA_DOC, NUMERO_DOC, DESCRIZIONE_CAUSALE_DOC, TIPO_DOCUMENTO, "
+                "TOTALE_DOC, F_RIPORTA_IN_DOCUMENTO",
+                {"5|3|Fattura 12/A|2024-03-04 00:00:00|12|Fattura accompagnatoria|FAT|122.00|1",
+                 "6|3|Fattura 12/A|NULL|13|NULL|NULL|NULL|0"}});
+    ExpectRoundTrip("CScadenzarioDocumentoSet", "1 = 1", 3);
+    ExpectRefused(R"(INSERT INTO SCADENZARIO_DOCUMENTO (ID_SCADENZARIO, ID_DOCUMENTO) VALUES (1, 5);
+INSERT INTO SCADENZARIO_DOCUMENTO (ID_SCADENZARIO, ID_DOCUMENTO) VALUES (1, 404);
+INSERT INTO SCADENZARIO_DOCUMENTO (ID_SCADENZARIO, ID_DOCUMENTO) VALUES (404, 5))");
+    Seed("DELETE FROM DOCUMENTO WHERE ID = 5; DELETE FROM SCADENZARIO WHERE ID = 2");
+    ExpectCounts({{"SCADENZARIO_DOCUMENTO WHERE ID_SCADENZARIO = 1 AND ID_DOCUMENTO = 6", 1}, {"SCADENZARIO_DOCUMENTO", 1}});
 }
 
-TEST_P(PaymentViews, WithdrawalKeepsItsTimeAndItsCoinCounts)
+TEST_P(PaymentViews, FormulasTillPaymentsAndJournalEntriesShowWhatTheyName)
 {
-    CPrelievoBancoSet rs(&db());
-    rs.m_strFilter = "ID IS NULL";
-    rs.Open();
-    rs.AddNew();
-    rs.ID = 40;
-    rs.DATA = COleDateTime(2024, 3, 5, 18, 45, 10);
-    rs.VALORE = "150.005";
-    rs.ID_SOCIETA = 1;
-    rs.ID_POSTAZIONE = "CASSA1";
-    rs.ID_COLLABORATORE = 0;
-    rs.SetFieldNull(&rs.ID_COLLABORATORE, FALSE);
-    ASSERT_TRUE(rs.Update());
-    rs.Close();
-
-    CPrelievoBancoMonetaSet coins(&db());
-    coins.m_strFilter = "ID_PRELIEVO = 40";
-    coins.Open();
-    for (long kind : {5L, 7L}) {
-        coins.AddNew();
-        coins.ID_PRELIEVO = 40;
-        coins.ID_PEZZO_MONETA = kind;
-        coins.NUMERO = kind * 2;
-        ASSERT_TRUE(coins.Update());
-    }
-    coins.Close();
-
-    CPrelievoBancoSet read(&db());
-    read.m_strFilter = "ID = 40";
-    read.Open();
-    ASSERT_FALSE(read.IsEOF());
-    ExpectDate(read.DATA, 2024, 3, 5);
-    EXPECT_EQ(read.DATA.GetHour(), 18);
-    EXPECT_EQ(read.DATA.GetMinute(), 45);
-    EXPECT_EQ(read.DATA.GetSecond(), 10);
-    EXPECT_STREQ(read.VALORE, "150.005");
-    EXPECT_STREQ(read.ID_POSTAZIONE, "CASSA1");
-    EXPECT_FALSE(read.IsFieldNull(&read.ID_COLLABORATORE));
-    EXPECT_EQ(read.ID_COLLABORATORE, 0);
-    read.Close();
-
-    coins.m_strSort = "ID_PEZZO_MONETA";
-    coins.Open();
-    ASSERT_EQ(coins.GetRecordCount(), 2);
-    EXPECT_EQ(coins.ID_PEZZO_MONETA, 5);
-    EXPECT_EQ(coins.NUMERO, 10);
-    coins.Close();
-
-    // The coin rows go with their withdrawal, and the withdrawal rewrites them with one statement.
-    Exec("DELETE FROM PRELIEVO_BANCO_MONETA WHERE ID_PRELIEVO = 40");
-    EXPECT_EQ(CountRows("PRELIEVO_BANCO_MONETA"), 0);
-    EXPECT_EQ(CountRows("PRELIEVO_BANCO"), 1);
+    // A till sale paid in cash, twice with the same type, and with a type the till no longer
+    // knows; a journal entry on a bank account, and one on the shop's cash account, which has no bank.
+    Seed(R"(INSERT INTO VOCE_FORMULA_PAGAMENTO (ID, GIORNI, PERCENTUALE, ID_FORMULA_PAGAMENTO, F_FINE_MESE, ID_TIPO_PAGAMENTO)
+  VALUES (1, 30, '50', 3, 1, 2), (2, 60, '50', 3, 1, NULL);
+INSERT INTO DOCUMENTO (ID, NUMERO, ANNO) VALUES (5, 1, 2024);
+INSERT INTO PAGAMENTO_BANCO (ID_DOCUMENTO, ID_TIPO_PAGAMENTO, VALORE) VALUES (5, 4, '20.00'), (5, 2, '10.50'),
+  (5, 2, '10.50'), (5, 99, '1.00');
+INSERT INTO COLLABORATORE (ID, COGNOME, NOME, ID_SOCIETA) VALUES (4, 'Bianchi', 'Anna', 1);
+INSERT INTO VOCE_GIORNALE_CASSA (ID, DATA, DESCRIZIONE, IMPORTO, F_ATTIVO, ID_TIPO_PAGAMENTO, ID_COLLABORATORE,
+  ID_SOGGETTO, ID_SOCIETA, ID_CONTO, INFO4, ANNO, ID_EFFETTO)
+  VALUES (1, '2024-03-06 09:15:00', 'Incasso RIBA', '122.00', 1, 2, 4, 7, 1, 8, 'quattro', 2024, 30),
+  (2, '2024-03-06 12:00:00', 'Spese postali', '4.20', -1, NULL, NULL, NULL, 1, 9, NULL, 2024, NULL))");
+    ExpectViews({
+        {"CVoceFormulaPagamentoCompletaSet", "ID_FORMULA_PAGAMENTO = 3",
+         "GIORNI, PERCENTUALE, DESCRIZIONE_FORMULA_PAGAMENTO, ID_TIPO_PAGAMENTO, DESCRIZIONE_TIPO_PAGAMENTO",
+         {"30|50|30-60 gg d.f.|2|Ricevuta bancaria", "60|50|30-60 gg d.f.|NULL|NULL"}},
+        {"CPagamentoBancoCompletoSet", "ID_DOCUMENTO = 5", "ID_TIPO_PAGAMENTO, VALORE, DESCRIZIONE, F_BANCO, CODICE_CASSA",
+         {"2|10.50|Ricevuta bancaria|0|5", "2|10.50|Ricevuta bancaria|0|5", "4|20.00|Contanti|1|1", "99|1.00|NULL|NULL|NULL"}},
+        // Down to the bank of the entry's account: account, branch, bank.
+        {"CVoceGiornaleCassaCompletaSet", "1 = 1",
+         "ID, F_ATTIVO, TIPO_PAG_DESCRIZIONE, COLL_COGNOME, SOGG_RAGIONE_SOCIALE, SOC_NOME, CONTO_DESCRIZIONE, BANCA_CIN, "
+         "BANCA_CAB, BANCA_DESCRIZIONE",
+         {"1|1|Ricevuta bancaria|Bianchi|Rossi Forniture srl|Negozio centro|C/C Borgo|X|56789|Banca del Borgo",
+          "2|-1|NULL|NULL|NULL|Negozio centro|Cassa negozio|NULL|NULL|NULL"}},
+    });
+    ExpectRoundTrip("CVoceFormulaPagamentoSet", "1 = 1", 2);
+    ExpectRoundTrip("CPagamentoBancoSet", "1 = 1", 4);
+    ExpectRoundTrip("CVoceGiornaleCassaSet", "1 = 1", 2);
+    // A formula's instalments and a document's till payments go with them.
+    Seed("DELETE FROM FORMULA_PAGAMENTO WHERE ID = 3; DELETE FROM DOCUMENTO WHERE ID = 5");
+    ExpectCounts({{"VOCE_FORMULA_PAGAMENTO", 0}, {"PAGAMENTO_BANCO", 0}, {"TIPO_PAGAMENTO", 2}});
 }
 
-// A withdrawal loaded twice holds its coins twice; saving it so must not fail half-way after its
-// old counts were deleted, so the same coin kind may be written twice.
-TEST_P(PaymentViews, WithdrawalCoinsSavedTwiceAreKept)
+TEST_P(PaymentViews, WithdrawalsKeepTheirTimeAndTakeTheirCoins)
 {
-    Exec("INSERT INTO PRELIEVO_BANCO (ID, VALORE) VALUES (41, '10.00')");
-    CPrelievoBancoMonetaSet coins(&db());
-    coins.m_strFilter = "ID_PRELIEVO IS NULL";
-    coins.Open();
-    for (int i = 0; i < 2; ++i) {
-        coins.AddNew();
-        coins.ID_PRELIEVO = 41;
-        coins.ID_PEZZO_MONETA = 5;
-        coins.NUMERO = 5;
-        ASSERT_TRUE(coins.Update());
-    }
-    coins.Close();
-    EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM PRELIEVO_BANCO_MONETA WHERE ID_PRELIEVO = 41"), 2);
-}
-
-TEST_P(PaymentViews, CashJournalEntryShowsEverythingBehindItsReferences)
-{
-    Exec("INSERT INTO COLLABORATORE (ID, COGNOME, NOME, ID_SOCIETA) VALUES (4, 'Bianchi', 'Anna', 1)");
-    CVoceGiornaleCassaSet rs(&db());
-    rs.m_strFilter = "ID IS NULL";
-    rs.Open();
-    rs.AddNew();
-    rs.ID = 1;
-    rs.DATA = Ts(2024, 3, 6, 9, 15);
-    rs.DESCRIZIONE = "Incasso RIBA Rossi";
-    rs.IMPORTO = "122.00";
-    rs.F_ATTIVO = 1;
-    rs.ID_TIPO_PAGAMENTO = 2;
-    rs.ID_COLLABORATORE = 4;
-    rs.ID_SOGGETTO = 7;
-    rs.ID_SOCIETA = 1;
-    rs.ID_CONTO = 8;
-    rs.INFO1 = "uno";
-    rs.INFO4 = "quattro";
-    rs.NOTA = "nota";
-    rs.ANNO = 2024;
-    rs.ID_EFFETTO = 30;
-    ASSERT_TRUE(rs.Update());
-    // Cash paid out from the shop's cash account, which has no bank.
-    rs.AddNew();
-    rs.ID = 2;
-    rs.DATA = Ts(2024, 3, 6, 12, 0);
-    rs.DESCRIZIONE = "Spese postali";
-    rs.IMPORTO = "4.20";
-    rs.F_ATTIVO = -1;
-    rs.ID_SOCIETA = 1;
-    rs.ID_CONTO = 9;
-    rs.SetFieldNull(&rs.ID_TIPO_PAGAMENTO);
-    rs.SetFieldNull(&rs.ID_COLLABORATORE);
-    rs.SetFieldNull(&rs.ID_SOGGETTO);
-    rs.SetFieldNull(&rs.ID_EFFETTO);
-    rs.ANNO = 2024;
-    ASSERT_TRUE(rs.Update());
-    rs.Close();
-
-    CVoceGiornaleCassaCompletaSet entry(&db());
-    entry.m_strSort = "ID";
-    entry.Open();
-    ASSERT_FALSE(entry.IsEOF());
-    EXPECT_EQ(entry.ID, 1);
-    ExpectDate(entry.DATA, 2024, 3, 6);
-    EXPECT_EQ(entry.DATA.GetHour(), 9);
-    EXPECT_STREQ(entry.DESCRIZIONE, "Incasso RIBA Rossi");
-    EXPECT_STREQ(entry.IMPORTO, "122.00");
-    EXPECT_EQ(entry.F_ATTIVO, 1);
-    EXPECT_STREQ(entry.INFO1, "uno");
-    EXPECT_TRUE(entry.IsFieldNull(&entry.INFO2));
-    EXPECT_STREQ(entry.INFO4, "quattro");
-    EXPECT_STREQ(entry.NOTA, "nota");
-    EXPECT_EQ(entry.ANNO, 2024);
-    EXPECT_EQ(entry.TIPO_PAG_ID, 2);
-    EXPECT_STREQ(entry.TIPO_PAG_DESCRIZIONE, "Ricevuta bancaria");
-    EXPECT_EQ(entry.COLL_ID, 4);
-    EXPECT_STREQ(entry.COLL_COGNOME, "Bianchi");
-    EXPECT_STREQ(entry.COLL_NOME, "Anna");
-    EXPECT_EQ(entry.SOGG_ID, 7);
-    EXPECT_STREQ(entry.SOGG_RAGIONE_SOCIALE, "Rossi Forniture srl");
-    EXPECT_EQ(entry.SOC_ID, 1);
-    EXPECT_STREQ(entry.SOC_NOME, "Negozio centro");
-    EXPECT_STREQ(entry.SOC_RAGIONESOCIALE, "Centro Casa srl");
-    EXPECT_EQ(entry.CONTO_ID, 8);
-    EXPECT_STREQ(entry.CONTO_DESCRIZIONE, "C/C Borgo");
-    EXPECT_EQ(entry.BANCA_ID, 1);
-    EXPECT_STREQ(entry.BANCA_DESCRIZIONE, "Banca del Borgo");
-    EXPECT_EQ(entry.BANCA_ID_AGENZIA, 11);
-    EXPECT_STREQ(entry.BANCA_DESCRIZIONE_AGENZIA, "Filiale Duomo");
-    EXPECT_STREQ(entry.BANCA_CAB, "56789");
-    EXPECT_STREQ(entry.BANCA_ABI, "01234");
-    EXPECT_STREQ(entry.BANCA_CIN, "X");
-    EXPECT_STREQ(entry.BANCA_CONTO_CORRENTE, "000123456");
-    entry.MoveNext();
-    ASSERT_FALSE(entry.IsEOF());
-    EXPECT_EQ(entry.F_ATTIVO, -1);
-    EXPECT_STREQ(entry.CONTO_DESCRIZIONE, "Cassa negozio");
-    EXPECT_TRUE(entry.IsFieldNull(&entry.TIPO_PAG_ID));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.TIPO_PAG_DESCRIZIONE));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.COLL_COGNOME));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.SOGG_RAGIONE_SOCIALE));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.BANCA_ID));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.BANCA_DESCRIZIONE));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.BANCA_ID_AGENZIA));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.BANCA_CAB));
-    EXPECT_TRUE(entry.IsFieldNull(&entry.BANCA_CIN));
+    // The coin counts of a withdrawal loaded twice are saved twice; that is no error.
+    Seed(R"(INSERT INTO PRELIEVO_BANCO (ID, DATA, VALORE, ID_SOCIETA, ID_POSTAZIONE, ID_COLLABORATORE)
+  VALUES (40, '2024-03-05 18:45:10', '150.005', 1, 'CASSA1', 0), (41, NULL, '10.00', NULL, NULL, NULL);
+INSERT INTO PRELIEVO_BANCO_MONETA (ID_PRELIEVO, ID_PEZZO_MONETA, NUMERO) VALUES (40, 5, 10), (41, 5, 5), (41, 5, 5))");
+    ExpectRoundTrip("CPrelievoBancoSet", "1 = 1", 2);
+    ExpectRoundTrip("CPrelievoBancoMonetaSet", "ID_PRELIEVO = 40", 1);
+    ExpectRoundTrip("CTipoPagamentoSet", "1 = 1", 2);
+    ExpectRefused("INSERT INTO PRELIEVO_BANCO_MONETA (ID_PRELIEVO, ID_PEZZO_MONETA, NUMERO) VALUES (404, 5, 1)");
+    Exec("DELETE FROM PRELIEVO_BANCO WHERE ID = 41");
+    ExpectCounts({{"PRELIEVO_BANCO_MONETA WHERE ID_PRELIEVO = 41", 0}, {"PRELIEVO_BANCO_MONETA", 1},
+                  {"PRELIEVO_BANCO WHERE ID_COLLABORATORE = 0 AND DATA IS NOT NULL", 1}});
 }
 
 ORVEL_DATABASE_TEST_SUITE(PaymentViews);
-
-}  // namespace

@@ -1,5 +1,5 @@
 // The state behind one open CDatabase: its connection handle, the dialect chosen at open, the
-// transaction state and the per-connection cache of primary keys that recordsets use to
+// transaction state and health, and the per-connection cache of primary keys that recordsets use to
 // identify rows for Edit and Delete.
 #pragma once
 
@@ -24,8 +24,10 @@ struct Connection {
     CString databaseName;
     bool narrow = false;  // ANSI-only driver: UTF-8 through the narrow API (see Handle.h)
     bool readOnly = false;
-    bool inTransaction = false;
     bool canTransact = true;
+    // Transaction state and fatal failure, watched under dbc while the connection is open.
+    std::shared_ptr<ConnectionHealth> health = std::make_shared<ConnectionHealth>();
+    ~Connection() { UnwatchConnection(dbc.get(), health.get()); }
     // Lives exactly as long as this connection: statements kept beyond one call (a
     // recordset's prepared INSERTs) hold a weak reference to it, and are abandoned rather than
     // freed once it has gone, since disconnecting freed them.

@@ -5,14 +5,73 @@
 #include <algorithm>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 
 #include "odbc/DBException.h"
 #include "odbc/detail/Unicode.h"
 
 namespace orvel::odbc::detail {
 
+namespace {
+
+// The watched connections. Made once and never destroyed, because connections may still be
+// closed while the process's static objects go.
+struct Watched {
+    std::mutex mutex;
+    std::unordered_map<SQLHANDLE, std::shared_ptr<ConnectionHealth>> health;
+};
+
+Watched& watched()
+{
+    static Watched* instance = new Watched;
+    return *instance;
+}
+
+std::shared_ptr<ConnectionHealth> healthOf(SQLHANDLE dbc)
+{
+    if (dbc == SQL_NULL_HANDLE)
+        return nullptr;
+    Watched& w = watched();
+    std::lock_guard lock(w.mutex);
+    auto found = w.health.find(dbc);
+    return found != w.health.end() ? found->second : nullptr;
+}
+
+}  // namespace
+
+void ConnectionHealth::Refuse() const
+{
+    CString message = lost ? CString("The connection to the database was lost; it refuses further statements until "
+                                     "it is closed and opened again. The database said: ")
+                           : CString("The transaction failed; the connection refuses further statements until it "
+                                     "is rolled back. The database said: ");
+    throw CDBException(AFX_SQL_ERROR_CONNECTION_FAILED, message + failure);
+}
+
+void WatchConnection(SQLHANDLE dbc, const std::shared_ptr<ConnectionHealth>& health)
+{
+    Watched& w = watched();
+    std::lock_guard lock(w.mutex);
+    w.health[dbc] = health;
+}
+
+void UnwatchConnection(SQLHANDLE dbc, const ConnectionHealth* health)
+{
+    Watched& w = watched();
+    std::lock_guard lock(w.mutex);
+    auto found = w.health.find(dbc);
+    if (found != w.health.end() && found->second.get() == health)
+        w.health.erase(found);
+}
+
 Handle::Handle(SQLSMALLINT type, SQLHANDLE parent) : m_type(type)
 {
+    if (type == SQL_HANDLE_STMT) {
+        m_connection = parent;
+        // No statement reaches a connection whose transaction or link has failed.
+        if (auto health = healthOf(parent); health && health->Failed())
+            health->Refuse();
+    }
     SQLRETURN rc = SQLAllocHandle(type, parent, &m_handle);
     if (!SQL_SUCCEEDED(rc)) {
         m_handle = SQL_NULL_HANDLE;
@@ -35,6 +94,8 @@ Handle& Handle::operator=(Handle&& other) noexcept
         reset();
         m_type = other.m_type;
         m_handle = other.m_handle;
+        m_connection = other.m_connection;
+        m_narrow = other.m_narrow;
         other.m_handle = SQL_NULL_HANDLE;
     }
     return *this;
@@ -65,11 +126,11 @@ std::shared_ptr<Handle> SharedEnvironment()
 }
 
 SQLRETURN Check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, std::string_view function, const CString& sql,
-                bool narrow)
+                bool narrow, SQLHANDLE connection)
 {
     if (rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO || rc == SQL_NO_DATA || rc == SQL_NEED_DATA)
         return rc;
-    ThrowDiagnostics(rc, handleType, handle, function, sql, narrow);
+    ThrowDiagnostics(rc, handleType, handle, function, sql, narrow, connection);
 }
 
 namespace {
@@ -93,7 +154,7 @@ void splitOrigin(const std::string& text, std::string& origin, std::string& mess
 }  // namespace
 
 void ThrowDiagnostics(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, std::string_view function,
-                      const CString& sql, bool narrow)
+                      const CString& sql, bool narrow, SQLHANDLE connection)
 {
     CString error;
     CString stateNativeOrigin;
@@ -144,7 +205,23 @@ void ThrowDiagnostics(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, st
         error = rc == SQL_INVALID_HANDLE ? "invalid ODBC handle" : "the driver reported an error without a message";
     }
     (void)function;  // the statement and SQLSTATE identify the failure; kept for debugging hooks
-    throw CDBException(static_cast<short>(rc), error, stateNativeOrigin, firstState, firstNative, sql);
+
+    // A fatal failure inside a transaction ended it (SQLite rolls back by itself on a full disk
+    // or an I/O error, and whatever followed would run in autocommit); a lost connection is
+    // lost in or out of one. Either way the connection keeps the first failure's words and
+    // refuses what follows.
+    std::shared_ptr<ConnectionHealth> health =
+        healthOf(handleType == SQL_HANDLE_DBC ? handle : connection);
+    bool fatal = health ? health->dialect.IsFatalFailure(firstState, firstNative)
+                        : CDialect().IsFatalFailure(firstState, firstNative);
+    if (fatal && health && !health->Failed()) {
+        bool lost = CDialect::IsConnectionLost(firstState);
+        if (lost || health->inTransaction) {
+            health->failure = error;
+            health->lost = lost;
+        }
+    }
+    throw CDBException(static_cast<short>(rc), error, stateNativeOrigin, firstState, firstNative, sql, fatal);
 }
 
 }  // namespace orvel::odbc::detail

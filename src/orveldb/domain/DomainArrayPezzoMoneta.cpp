@@ -51,7 +51,7 @@ Decimal CDomainArrayPezzoMoneta::Get_TOTALE_VALORE() const
 bool CDomainArrayPezzoMoneta::DB_LoadPezzi(CDatabase* pDatabase)
 {
     RemoveAll();
-    try {
+    const bool loaded = CDomainClass::ReportDBErrors([&] {
         CPezzoMonetaSet rs(pDatabase);
         rs.m_strSort = "ID";
         rs.Open();
@@ -62,9 +62,9 @@ bool CDomainArrayPezzoMoneta::DB_LoadPezzi(CDatabase* pDatabase)
         }
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
+    });
+    // A load that failed half-way leaves no pieces rather than some.
+    if (!loaded)
         RemoveAll();
-        CDomainClass::AfxMessageBox(e);
-        return false;
-    }
+    return loaded;
 }

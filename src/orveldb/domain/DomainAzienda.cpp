@@ -66,7 +66,7 @@ bool CDomainAzienda::DB_Load()
 {
     if (ID <= 0)
         return false;
-    try {
+    return ReportDBErrors([&] {
         CAziendaSet partner(GetDatabase());
         partner.m_strFilter.Format("ID = %ld", ID);
         partner.Open();
@@ -82,8 +82,5 @@ bool CDomainAzienda::DB_Load()
             FromRecordset(band);
         band.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }

@@ -29,7 +29,7 @@ bool CDomainPezzoMoneta::DB_Load()
 {
     if (ID_PEZZO_MONETA <= 0)
         return false;
-    try {
+    return ReportDBErrors([&] {
         CPezzoMonetaSet rs(GetDatabase());
         rs.m_strFilter.Format("ID = %ld", ID_PEZZO_MONETA);
         rs.Open();
@@ -38,8 +38,5 @@ bool CDomainPezzoMoneta::DB_Load()
         FromRecordset(rs);
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }

@@ -296,39 +296,39 @@ void CDomainArticolo::ToRecordset(CArticoloSet& rs) const
     TextOrNull(rs, rs.INFO_NUM4, INFO_NUM4);
     TextOrNull(rs, rs.INFO_NUM5, INFO_NUM5);
 
-    rs.PREZZO_PZ_EURO = PREZZO_PZ_EURO.ToString2(127, false);
-    rs.SCORTA_MINIMA = SCORTA_MINIMA.ToString2(127, false);
-    rs.PREZZO_ACQ_PZ_EURO = PREZZO_ACQ_PZ_EURO.ToString2(127, false);
-    rs.PREZZO_ACQ_LISTINO_EURO = PREZZO_ACQ_LISTINO_EURO.ToString2(127, false);
-    rs.SCONTO_1 = SCONTO_1.ToString2(127, false);
-    rs.SCONTO_2 = SCONTO_2.ToString2(127, false);
-    rs.SCONTO_3 = SCONTO_3.ToString2(127, false);
-    rs.SCONTO_4 = SCONTO_4.ToString2(127, false);
-    rs.PROVVIGIONE = PROVVIGIONE.ToString2(127, false);
-    rs.PREZZO_PZ_EURO_IVATO = PREZZO_PZ_EURO_IVATO.ToString2(127, false);
-    rs.PREZZO_IMPOSTO_IVATO = PREZZO_IMPOSTO_IVATO.ToString2(127, false);
-    rs.SCONTO_PREZZO_IMPOSTO = SCONTO_PREZZO_IMPOSTO.ToString2(127, false);
-    rs.SCONTO_VEND1 = SCONTO_VEND1.ToString2(127, false);
-    rs.SCONTO_VEND2 = SCONTO_VEND2.ToString2(127, false);
-    rs.SCONTO_VEND3 = SCONTO_VEND3.ToString2(127, false);
-    rs.SCONTO_VEND4 = SCONTO_VEND4.ToString2(127, false);
-    rs.ART_PESO_KG = ART_PESO_KG.ToString2(127, false);
-    rs.ART_LUNGHEZZA_CM = ART_LUNGHEZZA_CM.ToString2(127, false);
-    rs.ART_LARGHEZZA_CM = ART_LARGHEZZA_CM.ToString2(127, false);
-    rs.ART_ALTEZZA_CM = ART_ALTEZZA_CM.ToString2(127, false);
-    rs.ART_VOLUME_M3 = ART_VOLUME_M3.ToString2(127, false);
-    rs.CONF_PESO_KG = CONF_PESO_KG.ToString2(127, false);
-    rs.CONF_LUNGHEZZA_CM = CONF_LUNGHEZZA_CM.ToString2(127, false);
-    rs.CONF_LARGHEZZA_CM = CONF_LARGHEZZA_CM.ToString2(127, false);
-    rs.CONF_ALTEZZA_CM = CONF_ALTEZZA_CM.ToString2(127, false);
-    rs.CONF_VOLUME_M3 = CONF_VOLUME_M3.ToString2(127, false);
-    rs.PERCENTUALE_DAZIO = PERCENTUALE_DAZIO.ToString2(127, false);
-    rs.RAEE_EURO = RAEE_EURO.ToString2(127, false);
+    rs.PREZZO_PZ_EURO = ToStoredText(PREZZO_PZ_EURO);
+    rs.SCORTA_MINIMA = ToStoredText(SCORTA_MINIMA);
+    rs.PREZZO_ACQ_PZ_EURO = ToStoredText(PREZZO_ACQ_PZ_EURO);
+    rs.PREZZO_ACQ_LISTINO_EURO = ToStoredText(PREZZO_ACQ_LISTINO_EURO);
+    rs.SCONTO_1 = ToStoredText(SCONTO_1);
+    rs.SCONTO_2 = ToStoredText(SCONTO_2);
+    rs.SCONTO_3 = ToStoredText(SCONTO_3);
+    rs.SCONTO_4 = ToStoredText(SCONTO_4);
+    rs.PROVVIGIONE = ToStoredText(PROVVIGIONE);
+    rs.PREZZO_PZ_EURO_IVATO = ToStoredText(PREZZO_PZ_EURO_IVATO);
+    rs.PREZZO_IMPOSTO_IVATO = ToStoredText(PREZZO_IMPOSTO_IVATO);
+    rs.SCONTO_PREZZO_IMPOSTO = ToStoredText(SCONTO_PREZZO_IMPOSTO);
+    rs.SCONTO_VEND1 = ToStoredText(SCONTO_VEND1);
+    rs.SCONTO_VEND2 = ToStoredText(SCONTO_VEND2);
+    rs.SCONTO_VEND3 = ToStoredText(SCONTO_VEND3);
+    rs.SCONTO_VEND4 = ToStoredText(SCONTO_VEND4);
+    rs.ART_PESO_KG = ToStoredText(ART_PESO_KG);
+    rs.ART_LUNGHEZZA_CM = ToStoredText(ART_LUNGHEZZA_CM);
+    rs.ART_LARGHEZZA_CM = ToStoredText(ART_LARGHEZZA_CM);
+    rs.ART_ALTEZZA_CM = ToStoredText(ART_ALTEZZA_CM);
+    rs.ART_VOLUME_M3 = ToStoredText(ART_VOLUME_M3);
+    rs.CONF_PESO_KG = ToStoredText(CONF_PESO_KG);
+    rs.CONF_LUNGHEZZA_CM = ToStoredText(CONF_LUNGHEZZA_CM);
+    rs.CONF_LARGHEZZA_CM = ToStoredText(CONF_LARGHEZZA_CM);
+    rs.CONF_ALTEZZA_CM = ToStoredText(CONF_ALTEZZA_CM);
+    rs.CONF_VOLUME_M3 = ToStoredText(CONF_VOLUME_M3);
+    rs.PERCENTUALE_DAZIO = ToStoredText(PERCENTUALE_DAZIO);
+    rs.RAEE_EURO = ToStoredText(RAEE_EURO);
     if (GESTISCI_DENSITA == 0) {
         rs.DENSITA.Empty();
         rs.SetFieldNull(&rs.DENSITA);
     } else {
-        rs.DENSITA = DENSITA.ToString2(127, false);
+        rs.DENSITA = ToStoredText(DENSITA);
     }
 
     if (FOR_PREZZO_VENDITA_ID < 1)
@@ -354,7 +354,7 @@ void CDomainArticolo::ToRecordset(CArticoloSet& rs) const
 bool CDomainArticolo::DB_Update(EDB_Operation op)
 {
     ImpostaPrecisioni();
-    try {
+    return ReportDBErrors([&] {
         CArticoloSet rs(GetDatabase());
         if (op == DB_OPERATION_ADDNEW)
             rs.m_strFilter = "ID IS NULL";
@@ -384,10 +384,7 @@ bool CDomainArticolo::DB_Update(EDB_Operation op)
         }
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 // ---- related loads ----
@@ -396,7 +393,7 @@ bool CDomainArticolo::DB_Load_IVA()
 {
     if (ID_IVA.IsEmpty())
         return false;
-    try {
+    return ReportDBErrors([&] {
         CIvaSet rs(GetDatabase());
         rs.m_strFilter.Format("CODICE = '%s'", (LPCTSTR)SetFilterParam(ID_IVA));
         rs.Open();
@@ -407,10 +404,7 @@ bool CDomainArticolo::DB_Load_IVA()
         rs.Close();
         ImpostaPrecisioni();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 // Loads this object from the first article (by code) whose column holds the value; the whole
@@ -419,7 +413,7 @@ bool CDomainArticolo::LoadFirstOf(const char* column, const CString& value)
 {
     if (value.IsEmpty())
         return false;
-    try {
+    return ReportDBErrors([&] {
         CArticoloCompletoSet rs(GetDatabase());
         rs.m_strFilter.Format("%s = '%s'", column, (LPCTSTR)SetFilterParam(value));
         rs.m_strSort = "ID";
@@ -430,10 +424,7 @@ bool CDomainArticolo::LoadFirstOf(const char* column, const CString& value)
         rs.Close();
         ImpostaPrecisioni();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 bool CDomainArticolo::DB_Load_RiferimentoCategoria() { return LoadFirstOf("ID_CATEGORIA", ID_CATEGORIA); }
@@ -446,7 +437,7 @@ bool CDomainArticolo::DB_Load_RiferimentoGruppo() { return LoadFirstOf("ID_GRUPP
 
 bool CDomainArticolo::DB_Load_ArticoloFornitore()
 {
-    try {
+    return ReportDBErrors([&] {
         CARTICOLO_FORNITORE_COMPLETO rs(GetDatabase());
         rs.m_strFilter.Format("ID_ARTICOLO = '%s'", (LPCTSTR)SetFilterParam(ID));
         rs.m_strSort = "RAGIONE_SOCIALE";
@@ -462,15 +453,12 @@ bool CDomainArticolo::DB_Load_ArticoloFornitore()
         }
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 bool CDomainArticolo::DB_Update_ArticoloFornitore()
 {
-    try {
+    return ReportDBErrors([&] {
         CString sql;
         sql.Format("DELETE FROM ARTICOLO_FORNITORE WHERE ID_ARTICOLO = '%s'", (LPCTSTR)SetFilterParam(ID));
         GetDatabase()->ExecuteSQL(sql);
@@ -488,17 +476,14 @@ bool CDomainArticolo::DB_Update_ArticoloFornitore()
         }
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 // ---- alternative codes ----
 
 bool CDomainArticolo::DB_Load_CodiciAlternativi()
 {
-    try {
+    return ReportDBErrors([&] {
         CCodiceAlternativoArticolo rs(GetDatabase());
         rs.m_strFilter.Format("ID_ARTICOLO = '%s'", (LPCTSTR)SetFilterParam(ID));
         rs.m_strSort = "CODICE";
@@ -509,15 +494,12 @@ bool CDomainArticolo::DB_Load_CodiciAlternativi()
         }
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 bool CDomainArticolo::DB_Update_CodiciAlternativi()
 {
-    try {
+    return ReportDBErrors([&] {
         CString sql;
         sql.Format("DELETE FROM CODICE_ALTERNATIVO_ARTICOLO WHERE ID_ARTICOLO = '%s'", (LPCTSTR)SetFilterParam(ID));
         GetDatabase()->ExecuteSQL(sql);
@@ -533,35 +515,26 @@ bool CDomainArticolo::DB_Update_CodiciAlternativi()
         }
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 // ---- alternative units ----
 
 bool CDomainArticolo::DB_Load_UmAlternative()
 {
-    try {
+    return ReportDBErrors([&] {
         m_listaUmAlternative.SetArticolo(ID);
         m_listaUmAlternative.DB_Load();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 bool CDomainArticolo::DB_Update_UmAlternative()
 {
-    try {
+    return ReportDBErrors([&] {
         m_listaUmAlternative.DB_Update(DB_OPERATION_EDIT);
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 // ---- key lookups ----
@@ -634,7 +607,7 @@ CString CDomainArticolo::GeneraCodiceArticolo(CDatabase* pDatabase, int mode)
 {
     const int digits = Config()->GetParamAsInt("default/articolo/ncifre");
     CString last;
-    try {
+    const bool read = ReportDBErrors([&] {
         // Only codes of exactly the configured length count: longer or shorter codes were made
         // by hand or by another scheme and must not steer the numbering.
         CArticoloSet rs(pDatabase);
@@ -644,10 +617,10 @@ CString CDomainArticolo::GeneraCodiceArticolo(CDatabase* pDatabase, int mode)
         if (!rs.IsEOF())
             last = rs.ID;
         rs.Close();
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
+        return true;
+    });
+    if (!read)
         last.Empty();
-    }
 
     CString result;
     switch (mode) {

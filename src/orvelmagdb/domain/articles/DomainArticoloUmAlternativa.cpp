@@ -21,5 +21,5 @@ void CDomainArticoloUmAlternativa::ToRecordset(CArticoloUmAlternativaSet& rs) co
 {
     rs.ID_ARTICOLO = ID_ARTICOLO;
     rs.ID_UNITA_MISURA = ID_UNITA_MISURA;
-    rs.COEFFICIENTE = COEFFICIENTE.ToString2(127, false);
+    rs.COEFFICIENTE = ToStoredText(COEFFICIENTE);
 }

@@ -61,7 +61,7 @@ void CDomainIva::ToRecordset(CIvaSet& rs) const
 {
     rs.CODICE = CODICE;
     rs.DESCRIZIONE = DESCRIZIONE;
-    rs.ALIQUOTA = ALIQUOTA.ToString2(127, false);
+    rs.ALIQUOTA = ToStoredText(ALIQUOTA);
     if (CODICE_CASSA < 0) {
         rs.SetFieldNull(&rs.CODICE_CASSA);
     } else {
@@ -87,7 +87,7 @@ bool CDomainIva::DB_Load()
 
 bool CDomainIva::DB_Update(EDB_Operation op)
 {
-    try {
+    return ReportDBErrorText([&] {
         CIvaSet rs(GetDatabase());
         if (op == DB_OPERATION_ADDNEW)
             rs.m_strFilter = "CODICE IS NULL";
@@ -114,8 +114,5 @@ bool CDomainIva::DB_Update(EDB_Operation op)
         }
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e.m_strError, MB_ICONEXCLAMATION, 0);
-        return false;
-    }
+    });
 }

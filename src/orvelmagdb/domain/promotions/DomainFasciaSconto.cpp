@@ -132,7 +132,7 @@ bool CDomainFasciaSconto::DB_Load()
     PROVVIGIONE = 0L;
     if (ID.IsEmpty())
         return false;
-    try {
+    return ReportDBErrors([&] {
         CScontoSet rs(GetDatabase());
         rs.m_strFilter.Format("ID = '%s'", (LPCTSTR)SetFilterParam(ID));
         rs.Open();
@@ -140,10 +140,7 @@ bool CDomainFasciaSconto::DB_Load()
             FromRecordset(rs);
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e);
-        return false;
-    }
+    });
 }
 
 CString CDomainFasciaSconto::GetDescrizioneFasciaSconto() const

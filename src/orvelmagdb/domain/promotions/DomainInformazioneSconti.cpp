@@ -73,7 +73,7 @@ bool CDomainInformazioneSconti::DB_Load_LISTINO()
     DESCRIZIONE_LISTINO.Empty();
     if (ID_LISTINO.IsEmpty())
         return false;
-    try {
+    return ReportDBErrorText([&] {
         CListinoSet rs(GetDatabase());
         rs.m_strFilter.Format("ID = '%s'", (LPCTSTR)SetFilterParam(ID_LISTINO));
         rs.Open();
@@ -82,10 +82,7 @@ bool CDomainInformazioneSconti::DB_Load_LISTINO()
         FromRecordset(rs);
         rs.Close();
         return true;
-    } catch (const CDBException& e) {
-        AfxMessageBox(e.m_strError, MB_ICONEXCLAMATION, 0);
-        return false;
-    }
+    });
 }
 
 CString CDomainInformazioneSconti::GetDescrizioneListino() const
