@@ -43,11 +43,11 @@ void AddSchema(CDialect::Kind /*kind*/, CSchemaDefinition& schema)
                     "ID_BANCA_AGENZIA INTEGER REFERENCES BANCA_AGENZIA (ID), CIN TEXT, CONTO_CORRENTE TEXT, IBAN TEXT");
     // Discount bands: four cascading discounts and the agent's commission, in percent.
     schema.AddTable("SCONTO",
-                    "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, SCONTO_1 TEXT, SCONTO_2 TEXT, SCONTO_3 TEXT, SCONTO_4 TEXT, "
-                    "PROVVIGIONE TEXT");
+                    "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT, SCONTO_1 TEXT, SCONTO_2 TEXT, SCONTO_3 TEXT, "
+                    "SCONTO_4 TEXT, PROVVIGIONE TEXT");
     // Price lists: TIPO_LISTINO 1 for sale prices, -1 for purchase prices; F_IVATO = 1 when its
     // prices include VAT.
-    schema.AddTable("LISTINO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, TIPO_LISTINO INTEGER, F_IVATO INTEGER");
+    schema.AddTable("LISTINO", "ID TEXT NOT NULL PRIMARY KEY, DESCRIZIONE TEXT, TIPO_LISTINO INTEGER, F_IVATO INTEGER");
     // Business partners. F_TIPO_RAPPORTO is the relation with the shop: 1 customer, 2 supplier
     // (schedules and bills turn it into receivable / payable); F_TIPO the legal kind as a short
     // text. The payment formula is read by schedules; band and price list by document lines.

@@ -1,6 +1,9 @@
 // "orvelmag schema check [--connect S]": compares a database with what the library needs and lists
-// what is missing or different; "orvelmag schema sql [--dialect sqlite|postgresql]" prints the
-// statements that "init" runs, for a database administrator who creates the schema by hand.
+// what is missing or different, among it the keys that rows hold twice; "orvelmag schema upgrade
+// [--connect S]" adds to a database of an earlier version the unique indexes it lacks, or, when
+// rows hold a key twice, lists them and changes nothing; "orvelmag schema sql [--dialect
+// sqlite|postgresql]" prints the statements that "init" runs, for a database administrator who
+// creates the schema by hand.
 #include <ostream>
 
 #include "Cli.h"
@@ -26,10 +29,19 @@ int RunSchema(const std::vector<std::string>& words, std::ostream& out)
             out << sql.GetString() << ";\n";
         return 0;
     }
-    if (positional.size() != 1 || positional[0] != "check")
-        throw UsageError{"schema check [--connect S] | schema sql [--dialect sqlite|postgresql]"};
+    if (positional.size() != 1 || (positional[0] != "check" && positional[0] != "upgrade"))
+        throw UsageError{"schema check [--connect S] | schema upgrade [--connect S] | "
+                         "schema sql [--dialect sqlite|postgresql]"};
     CDatabase db;
     db.OpenEx(ConnectionString(args).c_str());
+    if (positional[0] == "upgrade") {
+        std::vector<CString> added = CSchema::Upgrade(db);
+        for (const CString& index : added)
+            out << "added the unique index " << index.GetString() << "\n";
+        if (added.empty())
+            out << "the database is up to date; nothing was changed\n";
+        return 0;
+    }
     std::vector<CString> problems = CSchema::Check(db);
     for (const CString& p : problems)
         out << p.GetString() << "\n";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <thread>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "orveldblib/ProcedureId.h"
 #include "orvelmagdb/base/Schema.h"
 #include "support/DatabaseTest.h"
+#include "support/ScalarQuery.h"
 
 namespace {
 
@@ -42,8 +44,7 @@ TEST_P(Schema, IsCreatedOnceAndRecognisedAfterwards)
     EXPECT_EQ(CountRows("IVA"), vatRows);
     EXPECT_EQ(CountRows("ORVEL_SCHEMA"), 1);
 
-    std::unique_ptr<CDatabase> other = OpenAnother();
-    EXPECT_TRUE(CSchema::Exists(*other));
+    EXPECT_TRUE(CSchema::Exists(*OpenAnother()));
 }
 
 TEST_P(Schema, AFailedCreationLeavesNothingBehind)
@@ -56,19 +57,73 @@ TEST_P(Schema, AFailedCreationLeavesNothingBehind)
     EXPECT_EQ(CountRows("GRUPPO"), 0);
 }
 
-TEST_P(Schema, EveryTableAndViewOfTheDefinitionExists)
+TEST_P(Schema, NoKeyColumnTakesNull)
 {
     CSchema::Create(db());
-    CSchemaDefinition def = CSchema::Definition(IsPostgreSQL() ? CDialect::postgresql : CDialect::sqlite);
-    for (const auto& table : def.Tables()) {
-        CString sql;
-        sql.Format("SELECT COUNT(*) FROM %s", table.name.GetString());
-        EXPECT_NO_THROW(QueryLong(sql)) << table.name.GetString();
+    // Every key column, as the database describes its keys.
+    orvel::test::CScalarQuery keys(&db());
+    keys.Open(CRecordset::forwardOnly,
+              IsPostgreSQL() ? "SELECT K.TABLE_NAME, K.COLUMN_NAME, C.IS_IDENTITY FROM information_schema.columns C "
+                               "JOIN information_schema.key_column_usage K USING (TABLE_SCHEMA, TABLE_NAME, COLUMN_NAME) "
+                               "JOIN information_schema.table_constraints T USING (CONSTRAINT_SCHEMA, CONSTRAINT_NAME) "
+                               "WHERE T.CONSTRAINT_TYPE = 'PRIMARY KEY' AND C.TABLE_SCHEMA = current_schema()"
+                             : "SELECT M.name, P.name, (SELECT COUNT(*) FROM pragma_table_info(M.name) WHERE pk > 0) "
+                               "|| P.type FROM sqlite_master M, pragma_table_info(M.name) P WHERE P.pk > 0",
+              CRecordset::readOnly);
+    std::map<std::string, std::vector<std::string>> tables;  // key columns by table
+    CString table, column, kind;
+    for (; !keys.IsEOF(); keys.MoveNext()) {
+        keys.GetResultText(0, table);
+        keys.GetResultText(1, column);
+        keys.GetResultText(2, kind);
+        // Not a key that the database numbers (SQLite's single INTEGER key, PostgreSQL's identity).
+        if (kind.CompareNoCase("1INTEGER") != 0 && kind.CompareNoCase("YES") != 0)
+            tables[table.MakeUpper().str()].push_back(column.MakeUpper().str());
     }
-    for (const auto& view : def.Views()) {
-        CString sql;
-        sql.Format("SELECT COUNT(*) FROM %s", view.name.GetString());
-        EXPECT_NO_THROW(QueryLong(sql)) << view.name.GetString();
+    EXPECT_GT(tables.size(), 40u);
+    for (const auto& [name, columns] : tables) {
+        std::string list, nulls, error;
+        for (const std::string& c : columns) {
+            list += (list.empty() ? "" : ", ") + c;
+            nulls += nulls.empty() ? "NULL" : ", NULL";
+        }
+        std::string sql = "INSERT INTO " + name + " (" + list + ") VALUES (" + nulls + ")";
+        try {
+            Exec(sql.c_str());
+        } catch (const CDBException& e) {
+            error = CString(e.m_strError).MakeUpper().str();
+        }
+        // Refused for a key column ("T.COLUMN" on SQLite, "column" on PostgreSQL), not another.
+        bool named = false;
+        for (const std::string& c : columns)
+            named |= error.find(name + "." + c) != std::string::npos || error.find('"' + c + '"') != std::string::npos;
+        EXPECT_TRUE(named) << sql << ": " << error;
+    }
+}
+
+TEST_P(Schema, OneEanOrAlternativeCodeLeadsToOneArticle)
+{
+    CSchema::Create(db());
+    Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN) VALUES ('A1', '8001234567895'), ('A2', '')");
+    Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A1', 'C1', 0), ('A1', 'B1', 1)");
+    const std::pair<const char*, bool> cases[] = {  // statement, refused
+        {"INSERT INTO ARTICOLO (ID, CODICE_EAN) VALUES ('A3', '8001234567895')", true},
+        {"UPDATE ARTICOLO SET CODICE_EAN = '8001234567895' WHERE ID = 'A2'", true},
+        {"INSERT INTO ARTICOLO (ID, CODICE_EAN) VALUES ('A3', '')", false},  // an empty EAN is none
+        {"INSERT INTO CODICE_ALTERNATIVO_ARTICOLO VALUES ('A2', 'C1', 0)", true},
+        {"INSERT INTO CODICE_ALTERNATIVO_ARTICOLO VALUES ('A2', 'B1', 2)", true},
+        // A code and a barcode are different keys, even when they read the same.
+        {"INSERT INTO CODICE_ALTERNATIVO_ARTICOLO VALUES ('A2', 'B1', 0)", false},
+        {"INSERT INTO CODICE_ALTERNATIVO_ARTICOLO VALUES ('A3', 'C1', 4)", false},
+    };
+    for (const auto& [sql, refused] : cases) {
+        CString error;
+        try {
+            Exec(sql);
+        } catch (const CDBException& e) {
+            error = e.m_strError;
+        }
+        EXPECT_EQ(error.MakeUpper().Find("UNIQUE") >= 0, refused) << sql << ": " << error.GetString();
     }
 }
 
@@ -77,9 +132,7 @@ TEST_P(Schema, IdProceduresGiveIncreasingIdsPerTable)
     CSchema::Create(db());
     for (const char* table : CSchema::GeneratedIdTables()) {
         SCOPED_TRACE(table);
-        long first = NextId(db(), table);
-        long second = NextId(db(), table);
-        long third = NextId(db(), table);
+        long first = NextId(db(), table), second = NextId(db(), table), third = NextId(db(), table);
         EXPECT_GE(first, 1);
         EXPECT_LT(first, second);
         EXPECT_LT(second, third);
@@ -161,22 +214,53 @@ TEST_P(Schema, CheckFindsNothingWrongWithAFreshSchema)
     EXPECT_TRUE(problems.empty()) << Joined(problems);
 }
 
-TEST_P(Schema, CheckNamesWhatIsMissing)
+// An older or damaged database: a view, a column, a procedure and three unique indexes gone, and
+// keys held twice that the indexes would have refused.
+TEST_P(Schema, CheckNamesWhatIsMissingAndUpgradeRefusesKeysHeldTwice)
 {
     CSchema::Create(db());
+    for (const char* index : {"UX_ARTICOLO_CODICE_EAN", "UX_CODICE_ALTERNATIVO_BARCODE",
+                              "UX_CODICE_ALTERNATIVO_ARTICOLO"})
+        Exec(("DROP INDEX " + std::string(index)).c_str());
     Exec("DROP VIEW FAMIGLIA_LIST");
     Exec("ALTER TABLE IVA DROP COLUMN NOTE");
-    if (IsPostgreSQL())
-        Exec("DROP FUNCTION GET_ID_DOCUMENTO()");
-    else
-        Exec("DROP TRIGGER GET_ID_DOCUMENTO_RUN");
+    Exec(IsPostgreSQL() ? "DROP FUNCTION GET_ID_DOCUMENTO()" : "DROP TRIGGER GET_ID_DOCUMENTO_RUN");
+    if (IsSQLite()) {  // a table as earlier versions made it
+        Exec("DROP TABLE IMBALLO");
+        Exec("CREATE TABLE IMBALLO (ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, PESO TEXT)");
+    }
+    for (const char* row : {"'A1', 'E1'", "'A2', 'E1'", "'A3', 'E1'", "'A4', ''", "'A5', ''", "'A6', 'E2'"})
+        Exec(("INSERT INTO ARTICOLO (ID, CODICE_EAN) VALUES (" + std::string(row) + ")").c_str());
+    for (const char* row : {"'A1', 'B1', 1", "'A2', 'B1', 2", "'A1', 'C1', 0", "'A3', 'C1', 0", "'A2', 'C1', 3"})
+        Exec(("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO VALUES (" + std::string(row) + ")").c_str());
+
     std::vector<CString> problems = CSchema::Check(db());
-    EXPECT_TRUE(Mentions(problems, "table IVA: column NOTE missing")) << Joined(problems);
-    EXPECT_TRUE(Mentions(problems, "CIvaSet [IVA]:")) << Joined(problems);
-    EXPECT_TRUE(Mentions(problems, "CFamigliaListSet [FAMIGLIA_LIST]:")) << Joined(problems);
-    EXPECT_TRUE(Mentions(problems, "procedure GET_ID_DOCUMENTO: missing")) << Joined(problems);
-    EXPECT_FALSE(Mentions(problems, "GET_ID_EFFETTO")) << Joined(problems);
-    EXPECT_FALSE(Mentions(problems, "CGruppoSet")) << Joined(problems);
+    const char* findings[] = {"duplicate EAN E1: articles A1, A2, A3",
+                              "duplicate barcode-like alternative code B1: articles A1, A2",
+                              "duplicate type-0 alternative code C1: articles A1, A3",
+                              "index UX_ARTICOLO_CODICE_EAN: missing", "table IVA: column NOTE missing", "CIvaSet [IVA]:",
+                              "CFamigliaListSet [FAMIGLIA_LIST]:", "procedure GET_ID_DOCUMENTO: missing"};
+    for (const char* finding : findings)
+        EXPECT_TRUE(Mentions(problems, finding)) << finding << "\n" << Joined(problems);
+    EXPECT_EQ(Mentions(problems, "table IMBALLO: key column ID takes NULL"), IsSQLite()) << Joined(problems);
+    for (const char* absent : {"E2", "EAN :", "PREDEFINITO", "GET_ID_EFFETTO", "CGruppoSet"})
+        EXPECT_FALSE(Mentions(problems, absent)) << absent << "\n" << Joined(problems);
+
+    try {
+        CSchema::Upgrade(db());
+        ADD_FAILURE() << "upgraded over duplicates";
+    } catch (const CSchemaException& e) {
+        for (const char* finding : {findings[0], findings[1], findings[2]})
+            EXPECT_NE(std::string(e.what()).find(finding), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(Mentions(CSchema::Check(db()), "index UX_CODICE_ALTERNATIVO_ARTICOLO: missing"));
+
+    Exec("UPDATE ARTICOLO SET CODICE_EAN = NULL WHERE ID IN ('A2', 'A3')");
+    Exec("DELETE FROM CODICE_ALTERNATIVO_ARTICOLO WHERE ID_ARTICOLO = 'A1'");
+    EXPECT_EQ(CSchema::Upgrade(db()).size(), 3u);
+    EXPECT_TRUE(CSchema::Upgrade(db()).empty());
+    EXPECT_FALSE(Mentions(CSchema::Check(db()), "UX_")) << Joined(CSchema::Check(db()));
+    EXPECT_THROW(Exec("UPDATE ARTICOLO SET CODICE_EAN = 'E1' WHERE ID = 'A2'"), CDBException);
 }
 
 TEST_P(Schema, CheckOfAnEmptyDatabaseReportsEverything)

@@ -151,6 +151,101 @@ void CheckProcedures(CDatabase& db, std::vector<CString>& problems)
     }
 }
 
+bool Found(CDatabase& db, const CString& sql)
+{
+    CODBCRecordset rs(&db);
+    rs.Open(sql, 2, 8196);
+    bool found = !rs.IsEOF();
+    rs.Close();
+    return found;
+}
+
+// SQLite lets a key column declared without NOT NULL take NULL (tables of earlier versions
+// were made so), and a row without a key can never be loaded again. A single INTEGER key is
+// exempt: SQLite gives a NULL there the next row number. PostgreSQL never lets a key take NULL.
+void CheckKeysRefuseNull(CDatabase& db, const CSchemaDefinition& def, std::vector<CString>& problems)
+{
+    if (db.GetDialect().GetKind() == CDialect::postgresql)
+        return;
+    CString sql, line;
+    for (const auto& table : def.Tables()) {
+        const char* name = table.name.GetString();
+        sql.Format("SELECT name FROM pragma_table_info('%s') WHERE pk > 0 AND \"notnull\" = 0 AND NOT "
+                   "(upper(type) = 'INTEGER' AND (SELECT COUNT(*) FROM pragma_table_info('%s') WHERE pk > 0) = 1)",
+                   name, name);
+        try {
+            CODBCRecordset rs(&db);
+            for (rs.Open(sql, 2, 8196); !rs.IsEOF(); rs.MoveNext()) {
+                line.Format("table %s: key column %s takes NULL", name, rs.Field(0)->AsString().GetString());
+                problems.push_back(line);
+            }
+            rs.Close();
+        } catch (const CDBException&) {
+            // The table is missing, which CheckTables reports.
+        }
+    }
+}
+
+bool HasIndex(CDatabase& db, const char* name)
+{
+    CString sql;
+    if (db.GetDialect().GetKind() == CDialect::postgresql)
+        sql.Format("SELECT 1 WHERE to_regclass(lower('%s')) IS NOT NULL", name);
+    else
+        sql.Format("SELECT 1 FROM sqlite_master WHERE type = 'index' AND upper(name) = '%s'", name);
+    return Found(db, sql);
+}
+
+// The values of a key that more than one row holds, one line a value with the rows that hold it
+// ("duplicate EAN 8001234567895: articles A1, A2").
+void FindDuplicates(CDatabase& db, const orvel_schema::UniqueKey& key, std::vector<CString>& findings)
+{
+    CString sql, value, owners, line;
+    sql.Format("SELECT %s, %s FROM %s WHERE %s AND %s IN "
+               "(SELECT %s FROM %s WHERE %s GROUP BY %s HAVING COUNT(*) > 1) ORDER BY %s, %s",
+               key.column, key.owner, key.table, key.condition, key.column, key.column, key.table, key.condition,
+               key.column, key.column, key.owner);
+    auto flush = [&] {
+        if (owners.IsEmpty())
+            return;
+        line.Format("duplicate %s %s: %s %s", key.what, value.GetString(), key.owners, owners.GetString());
+        findings.push_back(line);
+    };
+    CODBCRecordset rs(&db);
+    for (rs.Open(sql, 2, 8196); !rs.IsEOF(); rs.MoveNext()) {
+        CString next = rs.Field(0)->AsString(), owner = rs.Field(1)->AsString();
+        if (owners.IsEmpty() || next != value) {
+            flush();
+            value = next;
+            owners = owner;
+        } else {
+            owners += ", " + owner;
+        }
+    }
+    flush();
+    rs.Close();
+}
+
+// Every unique key has its index; where one is missing (a database of an earlier version), the
+// rows that would stop it from being made are listed.
+void CheckUniqueKeys(CDatabase& db, std::vector<CString>& problems)
+{
+    CString line;
+    for (const orvel_schema::UniqueKey& key : orvel_schema::UniqueKeys()) {
+        try {
+            if (HasIndex(db, key.index))
+                continue;
+            line.Format("index %s: missing (one %s may be held by several %s)", key.index, key.what, key.owners);
+            problems.push_back(line);
+            FindDuplicates(db, key, problems);
+        } catch (const CDBException& e) {
+            CString error(e.m_strError);
+            line.Format("index %s: cannot be checked (%s)", key.index, error.Trim().GetString());
+            problems.push_back(line);
+        }
+    }
+}
+
 void CheckRecordsets(CDatabase& db, std::vector<CString>& problems)
 {
     for (const CString& name : AfxGetRuntimeClassNames()) {
@@ -180,8 +275,39 @@ std::vector<CString> CSchema::Check(CDatabase& db)
     std::vector<CString> problems;
     if (!Exists(db))
         problems.push_back("table ORVEL_SCHEMA: missing (the database was not made by orvelmag init)");
-    CheckTables(db, Definition(db.GetDialect().GetKind()), problems);
+    CSchemaDefinition def = Definition(db.GetDialect().GetKind());
+    CheckTables(db, def, problems);
+    CheckKeysRefuseNull(db, def, problems);
     CheckProcedures(db, problems);
+    CheckUniqueKeys(db, problems);
     CheckRecordsets(db, problems);
     return problems;
+}
+
+std::vector<CString> CSchema::Upgrade(CDatabase& db)
+{
+    if (!Exists(db))
+        throw CSchemaException("the database holds no OrvelMagDb schema to upgrade; create it first");
+    std::vector<const orvel_schema::UniqueKey*> missing;
+    std::vector<CString> duplicates;
+    for (const orvel_schema::UniqueKey& key : orvel_schema::UniqueKeys()) {
+        if (HasIndex(db, key.index))
+            continue;
+        missing.push_back(&key);
+        FindDuplicates(db, key, duplicates);
+    }
+    if (!duplicates.empty()) {
+        CString message("some keys are held more than once, so no unique index was added; resolve these first:");
+        for (const CString& d : duplicates)
+            message += "\n  " + d;
+        throw CSchemaException(message.str());
+    }
+    // Each index is made by one statement; should a later one fail (a duplicate written in the
+    // meantime), those made before it stay, as the rows already keep them.
+    std::vector<CString> added;
+    for (const orvel_schema::UniqueKey* key : missing) {
+        db.ExecuteSQL(key->CreateStatement());
+        added.push_back(key->index);
+    }
+    return added;
 }

@@ -3,8 +3,11 @@
 //
 // Tables and views are written once, in SQL that both databases read the same way (unquoted
 // names, which PostgreSQL folds to lower case and SQLite compares without case; the types TEXT,
-// INTEGER and TIMESTAMP; amounts as TEXT). What differs — how procedures are made — is written
-// per database beside them. The parts come area by area (partners, master data, articles, stock,
+// INTEGER and TIMESTAMP; amounts as TEXT). A table that one recordset class reads whole takes its
+// columns from that class's catalogue entry, and adds only its keys and references; the others
+// (the document line table, which carries copies for the stock views, and the tables no class
+// reads whole) are written out. What differs — how procedures are made — is written per database
+// beside them. The parts come area by area (partners, master data, articles, stock,
 // documents, lines, containers, payments, promotions, restaurant orders, id procedures).
 #pragma once
 
@@ -47,8 +50,17 @@ public:
 
     // Compares a database with what the library needs and lists what is missing or different,
     // one line a problem ("table IVA: column NOTE missing", "CIvaSet [IVA]: <driver message>"):
-    // every base table with its columns, every id procedure, and every recordset class of the
-    // library, opened on the database as the library opens it. Reads only; an empty list means
-    // the library can work on this database.
+    // every base table with its columns, every key column that would take NULL, every id
+    // procedure, every unique key (its index, and the rows that hold one key twice and so stop
+    // the index: "duplicate EAN 8001234567895: articles A1, A2"), and every recordset class of
+    // the library, opened on the database as the library opens it. Reads only; an empty list
+    // means the library can work on this database.
     static std::vector<CString> Check(CDatabase& db);
+
+    // Brings a database made by an earlier version up to this one where that can be done in
+    // place: adds the unique indexes it lacks and returns their names (empty when nothing was
+    // missing). When rows already hold a key twice, nothing is added and a CSchemaException lists
+    // the duplicates (as Check does), for someone to resolve first. Key columns that take NULL
+    // (SQLite tables of an earlier version) cannot be changed in place; Check reports them.
+    static std::vector<CString> Upgrade(CDatabase& db);
 };

@@ -3,6 +3,8 @@
 // area, and likewise for views.
 #pragma once
 
+#include <vector>
+
 #include "odbc/Dialect.h"
 #include "orveldblib/SchemaDefinition.h"
 
@@ -16,6 +18,23 @@ void AddDocumentLineSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddContainerSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddPaymentSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddPromotionSchema(CDialect::Kind kind, CSchemaDefinition& schema);
+// A key that one row at most may hold, kept by a partial unique index: the rows of TABLE that meet
+// CONDITION have distinct values of COLUMN. OWNER names the row that holds the key (the article
+// of an EAN), so that duplicates found in an older database can be named.
+struct UniqueKey {
+    const char* index;
+    const char* table;
+    const char* column;
+    const char* owner;
+    const char* condition;
+    const char* what;    // what the key is, in a finding ("EAN")
+    const char* owners;  // what the owners are, in the plural ("articles")
+
+    CString CreateStatement() const;
+};
+// The unique keys of the shop database; the article area creates their indexes.
+const std::vector<UniqueKey>& UniqueKeys();
+
 // The "GET_ID_<table>" procedures of the tables whose ids the database hands out.
 void AddIdProcedures(CDialect::Kind kind, CSchemaDefinition& schema);
 

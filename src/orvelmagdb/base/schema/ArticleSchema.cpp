@@ -7,7 +7,9 @@
 // percentages and quantities are TEXT in the invariant decimal form, so no database rounds them.
 // An article owns its child rows: deleting it removes them (ON DELETE CASCADE; SQLite enforces
 // foreign keys only on connections that ask for it, PostgreSQL always).
+#include "orvelmagdb/base/detail/CatalogueTable.h"
 #include "orvelmagdb/base/detail/SchemaAreas.h"
+#include "orvelmagdb/recordsets/catalogue/ArticleCatalogue.h"
 
 namespace orvel_schema {
 
@@ -61,44 +63,30 @@ void AddTables(CSchemaDefinition& schema)
 {
     // Kinds of article, and the price formulas an article may name for its sale price and its
     // net cost; hosts fill both.
-    schema.AddTable("TIPO_ARTICOLO", "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTipoArticoloSet), {{"ID", "PRIMARY KEY"}});
     schema.AddTable("FORMULA_PREZZO", "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT");
 
     // The article. ID_TIPO_ARTICOLO is written as the article holds it (0 for none), so it has no
     // foreign key; UM is not tied to the unit table either, because the default unit of new
     // articles comes from the configuration and may name a unit the shop never listed.
-    schema.AddTable(
-        "ARTICOLO",
-        "ID TEXT PRIMARY KEY, CODICE_EAN TEXT, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, DESCRIZIONE_RIDOTTA TEXT, "
-        "FILEFOTO TEXT, PREZZO_PZ_EURO TEXT, PEZZI_X_CONFEZIONE TEXT, UM TEXT, ID_IVA TEXT REFERENCES IVA (CODICE), "
-        "SCORTA_MINIMA TEXT, ID_CATEGORIA TEXT REFERENCES CATEGORIA (ID), ID_FAMIGLIA TEXT REFERENCES FAMIGLIA (ID), "
-        "ID_GRUPPO TEXT REFERENCES GRUPPO (ID), PREZZO_ACQ_PZ_EURO TEXT, NOTE TEXT, INFO_STR1 TEXT, INFO_STR2 TEXT, "
-        "INFO_STR3 TEXT, INFO_STR4 TEXT, INFO_STR5 TEXT, INFO_NUM1 TEXT, INFO_NUM2 TEXT, INFO_NUM3 TEXT, "
-        "INFO_NUM4 TEXT, INFO_NUM5 TEXT, F_PUBBLICA INTEGER, PREZZO_ACQ_LISTINO_EURO TEXT, SCONTO_1 TEXT, "
-        "SCONTO_2 TEXT, PROVVIGIONE TEXT, ID_REPARTO TEXT REFERENCES REPARTO (ID), SCONTO_3 TEXT, SCONTO_4 TEXT, "
-        "ID_FORMULA_PREZZO_VENDITA INTEGER REFERENCES FORMULA_PREZZO (ID), "
-        "ID_FORMULA_COSTO_NETTO INTEGER REFERENCES FORMULA_PREZZO (ID), DENSITA TEXT, PREZZO_PZ_EURO_IVATO TEXT, "
-        "ID_TIPO_ARTICOLO INTEGER, F_RIPORTA_NOTE INTEGER, F_GESTISCI_GIACENZE INTEGER, "
-        "F_STAMPA_IN_SCONTRINO INTEGER, F_GESTISCI_LOTTI INTEGER, PREZZO_IMPOSTO_IVATO TEXT, "
-        "SCONTO_PREZZO_IMPOSTO TEXT, SCONTO_VEND1 TEXT, SCONTO_VEND2 TEXT, SCONTO_VEND3 TEXT, SCONTO_VEND4 TEXT, "
-        "F_MODIFICATO INTEGER, ART_PESO_KG TEXT, ART_LUNGHEZZA_CM TEXT, ART_LARGHEZZA_CM TEXT, "
-        "ART_ALTEZZA_CM TEXT, ART_VOLUME_M3 TEXT, CONF_PESO_KG TEXT, CONF_LUNGHEZZA_CM TEXT, "
-        "CONF_LARGHEZZA_CM TEXT, CONF_ALTEZZA_CM TEXT, CONF_VOLUME_M3 TEXT, PERCENTUALE_DAZIO TEXT, RAEE_EURO TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CArticoloSet), {{"ID", "NOT NULL PRIMARY KEY"},
+        {"ID_IVA", "REFERENCES IVA (CODICE)"}, {"ID_CATEGORIA", "REFERENCES CATEGORIA (ID)"},
+        {"ID_FAMIGLIA", "REFERENCES FAMIGLIA (ID)"}, {"ID_GRUPPO", "REFERENCES GRUPPO (ID)"},
+        {"ID_REPARTO", "REFERENCES REPARTO (ID)"}, {"ID_FORMULA_PREZZO_VENDITA", "REFERENCES FORMULA_PREZZO (ID)"},
+        {"ID_FORMULA_COSTO_NETTO", "REFERENCES FORMULA_PREZZO (ID)"}});
 
     // What the article owns and rewrites whole on every save: one row per supplier, per
-    // alternative code (the same code may stand for another article too: lookups take the
-    // first), per alternative unit.
-    schema.AddTable("ARTICOLO_FORNITORE",
-                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "ID_FORNITORE INTEGER NOT NULL REFERENCES AZIENDA (ID), CODICE_FORNITORE TEXT, "
-                    "DESCRIZIONE_FORNITORE TEXT, PRIMARY KEY (ID_ARTICOLO, ID_FORNITORE)");
-    schema.AddTable("CODICE_ALTERNATIVO_ARTICOLO",
-                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, CODICE TEXT NOT NULL, "
-                    "TIPO INTEGER NOT NULL, PRIMARY KEY (ID_ARTICOLO, CODICE, TIPO)");
-    schema.AddTable("ARTICOLO_UM_ALTERNATIVA",
-                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "ID_UNITA_MISURA TEXT NOT NULL REFERENCES UNITA_MISURA (ID), COEFFICIENTE TEXT, "
-                    "PRIMARY KEY (ID_ARTICOLO, ID_UNITA_MISURA)");
+    // alternative code, per alternative unit. An alternative code leads to one article only (see
+    // the unique keys below).
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CARTICOLO_FORNITORE), {
+        {"ID_ARTICOLO", "NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE"},
+        {"ID_FORNITORE", "NOT NULL REFERENCES AZIENDA (ID)"}}, "PRIMARY KEY (ID_ARTICOLO, ID_FORNITORE)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CCodiceAlternativoArticolo), {
+        {"ID_ARTICOLO", "NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE"}, {"CODICE", "NOT NULL"},
+        {"TIPO", "NOT NULL"}}, "PRIMARY KEY (ID_ARTICOLO, CODICE, TIPO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CArticoloUmAlternativaSet), {
+        {"ID_ARTICOLO", "NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE"},
+        {"ID_UNITA_MISURA", "NOT NULL REFERENCES UNITA_MISURA (ID)"}}, "PRIMARY KEY (ID_ARTICOLO, ID_UNITA_MISURA)");
 
     // Prices of articles in the price lists, with and without VAT as the host computed them (kept
     // both, like the article's own prices, so that no view has to round).
@@ -109,56 +97,45 @@ void AddTables(CSchemaDefinition& schema)
 
     // Returnable containers and how many of each an article carries (a crate of 12 bottles
     // carries one crate and 12 bottles).
-    schema.AddTable("VUOTO",
-                    "ID TEXT PRIMARY KEY, CODICE_INTERNO TEXT, DESCRIZIONE TEXT, PREZZO_PZ_EURO TEXT, "
-                    "ALIQUOTA_IVA TEXT, PREZZO_ACQ_PZ_EURO TEXT");
-    schema.AddTable("ARTICOLO_CONTIENE_VUOTO",
-                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "ID_VUOTO TEXT NOT NULL REFERENCES VUOTO (ID), NUMERO TEXT, PRIMARY KEY (ID_ARTICOLO, ID_VUOTO)");
-    schema.AddTable("IMBALLO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, PESO TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVuotoSet), {{"ID", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CArticoloContieneVuotiSet), {
+        {"ID_ARTICOLO", "NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE"},
+        {"ID_VUOTO", "NOT NULL REFERENCES VUOTO (ID)"}}, "PRIMARY KEY (ID_ARTICOLO, ID_VUOTO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CImballoSet), {{"ID", "NOT NULL PRIMARY KEY"}});
 
     // Bill of materials: each raw material appears once per article, with its level in the
     // product tree and its position in the list.
-    schema.AddTable("DISTINTA_ARTICOLO",
-                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "ID_ARTICOLO_MATERIA_PRIMA TEXT NOT NULL REFERENCES ARTICOLO (ID), UM TEXT, QUANTITA TEXT, "
-                    "ORDINAMENTO INTEGER, LIVELLO INTEGER, PRIMARY KEY (ID_ARTICOLO, ID_ARTICOLO_MATERIA_PRIMA)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CDistintaArticoloSet), {
+        {"ID_ARTICOLO", "NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE"},
+        {"ID_ARTICOLO_MATERIA_PRIMA", "NOT NULL REFERENCES ARTICOLO (ID)"}},
+        "PRIMARY KEY (ID_ARTICOLO, ID_ARTICOLO_MATERIA_PRIMA)");
 
     // Labels waiting to be printed, numbered by the host; a label may carry free texts only.
-    schema.AddTable("ETICHETTA",
-                    "NUMERO INTEGER PRIMARY KEY, ID_ARTICOLO TEXT REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "DESCRIZIONE TEXT, PREZZO TEXT, CODICE_EAN TEXT, QUANTITA INTEGER, SCONTO TEXT, INFO TEXT, "
-                    "INFO2 TEXT, INFO3 TEXT, INFO4 TEXT, INFO5 TEXT, INFO6 TEXT, PREZZO_IMPOSTO TEXT, "
-                    "PEZZI_X_CONFEZIONE TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEtichettaSet), {{"NUMERO", "PRIMARY KEY"},
+        {"ID_ARTICOLO", "REFERENCES ARTICOLO (ID) ON DELETE CASCADE"}});
 
     // Catalogues and their entries (articles, categories or families), by position.
-    schema.AddTable("CATALOGO_CATEGORIA", "ID INTEGER PRIMARY KEY, NOME TEXT, DATA_CREAZIONE TIMESTAMP, TIPO INTEGER");
-    schema.AddTable("VOCE_CATALOGO_ARTICOLO",
-                    "NUMERO INTEGER NOT NULL, "
-                    "ID_CATALOGO_CATEGORIA INTEGER NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE, "
-                    "ID_ARTICOLO TEXT REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
-    schema.AddTable("VOCE_CATALOGO_CATEGORIA",
-                    "NUMERO INTEGER NOT NULL, "
-                    "ID_CATALOGO_CATEGORIA INTEGER NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE, "
-                    "ID_CATEGORIA TEXT REFERENCES CATEGORIA (ID) ON DELETE CASCADE, "
-                    "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
-    schema.AddTable("VOCE_CATALOGO_FAMIGLIA",
-                    "NUMERO INTEGER NOT NULL, "
-                    "ID_CATALOGO_CATEGORIA INTEGER NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE, "
-                    "ID_FAMIGLIA TEXT REFERENCES FAMIGLIA (ID) ON DELETE CASCADE, "
-                    "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CCatalogoCategoriaSet), {{"ID", "PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVoceCatalogoArticoloSet), {{"NUMERO", "NOT NULL"},
+        {"ID_CATALOGO_CATEGORIA", "NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE"},
+        {"ID_ARTICOLO", "REFERENCES ARTICOLO (ID) ON DELETE CASCADE"}}, "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVoceCatalogoCategoriaSet), {{"NUMERO", "NOT NULL"},
+        {"ID_CATALOGO_CATEGORIA", "NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE"},
+        {"ID_CATEGORIA", "REFERENCES CATEGORIA (ID) ON DELETE CASCADE"}},
+        "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVoceCatalogoFamigliaSet), {{"NUMERO", "NOT NULL"},
+        {"ID_CATALOGO_CATEGORIA", "NOT NULL REFERENCES CATALOGO_CATEGORIA (ID) ON DELETE CASCADE"},
+        {"ID_FAMIGLIA", "REFERENCES FAMIGLIA (ID) ON DELETE CASCADE"}}, "PRIMARY KEY (ID_CATALOGO_CATEGORIA, NUMERO)");
 
     // Discount bands of an article category (at most one is its default, see the unique index
     // below) and the band a partner gets on a category, which wins over the default.
-    schema.AddTable("CATEGORIA_SCONTO",
-                    "ID_CATEGORIA TEXT NOT NULL REFERENCES CATEGORIA (ID) ON DELETE CASCADE, "
-                    "ID_SCONTO TEXT NOT NULL REFERENCES SCONTO (ID) ON DELETE CASCADE, F_PREDEFINITO INTEGER, "
-                    "PRIMARY KEY (ID_CATEGORIA, ID_SCONTO)");
-    schema.AddTable("SOGGETTO_CATEGORIA_SCONTO",
-                    "ID_SOGGETTO INTEGER NOT NULL REFERENCES AZIENDA (ID) ON DELETE CASCADE, "
-                    "ID_CATEGORIA TEXT NOT NULL REFERENCES CATEGORIA (ID) ON DELETE CASCADE, "
-                    "ID_SCONTO TEXT REFERENCES SCONTO (ID) ON DELETE CASCADE, PRIMARY KEY (ID_SOGGETTO, ID_CATEGORIA)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CCategoriaScontoSet), {
+        {"ID_CATEGORIA", "NOT NULL REFERENCES CATEGORIA (ID) ON DELETE CASCADE"},
+        {"ID_SCONTO", "NOT NULL REFERENCES SCONTO (ID) ON DELETE CASCADE"}}, "PRIMARY KEY (ID_CATEGORIA, ID_SCONTO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CSoggettoCategoriaScontoSet), {
+        {"ID_SOGGETTO", "NOT NULL REFERENCES AZIENDA (ID) ON DELETE CASCADE"},
+        {"ID_CATEGORIA", "NOT NULL REFERENCES CATEGORIA (ID) ON DELETE CASCADE"},
+        {"ID_SCONTO", "REFERENCES SCONTO (ID) ON DELETE CASCADE"}}, "PRIMARY KEY (ID_SOGGETTO, ID_CATEGORIA)");
 }
 
 void AddIndexes(CSchemaDefinition& schema)
@@ -322,10 +299,37 @@ void AddArticleSchema(CDialect::Kind kind, CSchemaDefinition& schema)
     OwnedRows(kind, schema, "AZIENDA", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_SOGGETTO");
     OwnedRows(kind, schema, "CATEGORIA", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_CATEGORIA");
     OwnedRows(kind, schema, "SCONTO", "ID", "SOGGETTO_CATEGORIA_SCONTO", "ID_SCONTO");
-    // A category has at most one default discount band (the band lookup takes the first it
-    // finds, so a second default would be picked at random).
-    schema.AddStatement("CREATE UNIQUE INDEX UX_CATEGORIA_SCONTO_PREDEFINITO ON CATEGORIA_SCONTO (ID_CATEGORIA) "
-                        "WHERE F_PREDEFINITO = 1");
+    for (const UniqueKey& key : UniqueKeys())
+        schema.AddStatement(key.CreateStatement());
+}
+
+CString UniqueKey::CreateStatement() const
+{
+    CString sql;
+    sql.Format("CREATE UNIQUE INDEX %s ON %s (%s) WHERE %s", index, table, column, condition);
+    return sql;
+}
+
+const std::vector<UniqueKey>& UniqueKeys()
+{
+    // A till resolves what it reads to one article: an EAN, or a barcode-like alternative code
+    // (any type but 0), through the barcodes; a typed code through the article codes and the
+    // type-0 alternative codes. Each must therefore lead to one article only; the lookups take the
+    // first match and would otherwise pick one at random. An empty EAN is no EAN. (That an article
+    // code is not another article's type-0 code, or an EAN another's barcode, spans two tables
+    // and is checked by the writers.) A category has at most one default discount band, for the
+    // same reason.
+    static const std::vector<UniqueKey> keys = {
+        {"UX_ARTICOLO_CODICE_EAN", "ARTICOLO", "CODICE_EAN", "ID", "CODICE_EAN IS NOT NULL AND CODICE_EAN <> ''",
+         "EAN", "articles"},
+        {"UX_CODICE_ALTERNATIVO_BARCODE", "CODICE_ALTERNATIVO_ARTICOLO", "CODICE", "ID_ARTICOLO", "TIPO <> 0",
+         "barcode-like alternative code", "articles"},
+        {"UX_CODICE_ALTERNATIVO_ARTICOLO", "CODICE_ALTERNATIVO_ARTICOLO", "CODICE", "ID_ARTICOLO", "TIPO = 0",
+         "type-0 alternative code", "articles"},
+        {"UX_CATEGORIA_SCONTO_PREDEFINITO", "CATEGORIA_SCONTO", "ID_CATEGORIA", "ID_SCONTO", "F_PREDEFINITO = 1",
+         "default discount band of category", "bands"},
+    };
+    return keys;
 }
 
 }  // namespace orvel_schema

@@ -16,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "orvelmagdb/base/detail/CatalogueTable.h"
 #include "orvelmagdb/base/detail/SchemaAreas.h"
+#include "orvelmagdb/recordsets/catalogue/DocumentLineCatalogue.h"
 
 namespace orvel_schema {
 
@@ -359,14 +361,11 @@ void AddTables(CDialect::Kind kind, CSchemaDefinition& schema)
     schema.AddTable("VOCI_DOCUMENTO", body);
 
     // Revaluation of an imported line: foreign price, duty, volume and transport cost per line.
-    schema.AddTable("VOCE_DOCUMENTO_RIVALUTAZIONE",
-                    "ID_VOCE_DOCUMENTO INTEGER PRIMARY KEY REFERENCES VOCI_DOCUMENTO (ID) ON DELETE CASCADE, "
-                    "PREZZO_USD TEXT, PREZZO_EURO TEXT, PERCENTUALE_DAZIO TEXT, COSTO_DAZIO TEXT, VOLUME TEXT, "
-                    "COSTO_TRASPORTO TEXT, PREZZO_COMPLETO TEXT, LUNGHEZZA_CM TEXT, LARGHEZZA_CM TEXT, "
-                    "ALTEZZA_CM TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVOCE_DOCUMENTO_RIVALUTAZIONE), {
+        {"ID_VOCE_DOCUMENTO", "PRIMARY KEY REFERENCES VOCI_DOCUMENTO (ID) ON DELETE CASCADE"}});
 
     // Kinds of line the hosts offer (article, free line, reference...).
-    schema.AddTable("TIPO_VOCE_DOCUMENTO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, F_ATTIVA INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTipoVoceDocumentoSet), {{"ID", "NOT NULL PRIMARY KEY"}});
 
     // Lines are read and marked per document; the stock views look them up by article.
     schema.AddIndex("IX_VOCI_DOCUMENTO_DOCUMENTO", "VOCI_DOCUMENTO", "ID_DOCUMENTO, NRIGA");

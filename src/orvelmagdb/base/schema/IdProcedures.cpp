@@ -15,7 +15,7 @@ void AddIdProcedures(CDialect::Kind kind, CSchemaDefinition& schema)
 {
     CString sql;
     if (kind != CDialect::postgresql)
-        schema.AddTable("ID_GENERATORE", "NOME TEXT PRIMARY KEY, ULTIMO INTEGER NOT NULL");
+        schema.AddTable("ID_GENERATORE", "NOME TEXT NOT NULL PRIMARY KEY, ULTIMO INTEGER NOT NULL");
     for (const char* table : CSchema::GeneratedIdTables()) {
         if (kind == CDialect::postgresql) {
             sql.Format("CREATE SEQUENCE ID_%s_SEQ", table);

@@ -1,27 +1,24 @@
 // The tables and views of the master data: VAT codes, units, departments and the category,
 // family and group tree. Keys are text codes; amounts are TEXT holding the invariant decimal form,
 // so that no database rounds them.
+#include "orvelmagdb/base/detail/CatalogueTable.h"
 #include "orvelmagdb/base/detail/SchemaAreas.h"
+#include "orvelmagdb/recordsets/catalogue/MasterDataCatalogue.h"
 
 namespace orvel_schema {
 
 void AddMasterDataSchema(CDialect::Kind /*kind*/, CSchemaDefinition& schema)
 {
-    schema.AddTable("IVA", "CODICE TEXT PRIMARY KEY, DESCRIZIONE TEXT, ALIQUOTA TEXT, CODICE_CASSA INTEGER, NOTE TEXT");
-    schema.AddTable("UNITA_MISURA", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("REPARTO",
-                    "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, ID_IVA TEXT REFERENCES IVA (CODICE), PREZZO_MINIMO TEXT, "
-                    "PREZZO_MASSIMO TEXT, PREZZO_DUE TEXT, PREZZO_UNO TEXT, STAMPANTE TEXT, ID_SOCIETA INTEGER");
-    schema.AddTable("CATEGORIA",
-                    "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, DESCRIZIONE_ESTESA TEXT, FILE_FOTO TEXT, F_COMPLETA INTEGER, "
-                    "DESCRIZIONE_ESTESA2 TEXT, FILE_FOTO2 TEXT, ID_REPARTO TEXT REFERENCES REPARTO (ID)");
-    schema.AddTable("FAMIGLIA",
-                    "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, DESCRIZIONE_ESTESA TEXT, FILE_FOTO TEXT, "
-                    "ID_CATEGORIA TEXT REFERENCES CATEGORIA (ID), DESCRIZIONE_ESTESA2 TEXT, FILE_FOTO2 TEXT, "
-                    "PERC_COSTO_OMAGGIO TEXT");
-    schema.AddTable("GRUPPO",
-                    "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, DESCRIZIONE_ESTESA TEXT, FILE_FOTO TEXT, "
-                    "ID_FAMIGLIA TEXT REFERENCES FAMIGLIA (ID), DESCRIZIONE_ESTESA2 TEXT, FILE_FOTO2 TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CIvaSet), {{"CODICE", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CUnitaMisuraSet), {{"ID", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CRepartoSet), {{"ID", "NOT NULL PRIMARY KEY"},
+        {"ID_IVA", "REFERENCES IVA (CODICE)"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CCategoriaSet), {{"ID", "NOT NULL PRIMARY KEY"},
+        {"ID_REPARTO", "REFERENCES REPARTO (ID)"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CFamigliaSet), {{"ID", "NOT NULL PRIMARY KEY"},
+        {"ID_CATEGORIA", "REFERENCES CATEGORIA (ID)"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CGruppoSet), {{"ID", "NOT NULL PRIMARY KEY"},
+        {"ID_FAMIGLIA", "REFERENCES FAMIGLIA (ID)"}});
 
     schema.AddIndex("IX_REPARTO_IVA", "REPARTO", "ID_IVA");
     schema.AddIndex("IX_CATEGORIA_REPARTO", "CATEGORIA", "ID_REPARTO");

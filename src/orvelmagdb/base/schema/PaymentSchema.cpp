@@ -20,7 +20,9 @@
 // library never reads them back. They are computed as decimals and shown with two decimals, the
 // amounts' precision in the shop's configuration: exactly on PostgreSQL (NUMERIC), on SQLite in
 // double precision, which is exact to the cent for any amount a shop handles.
+#include "orvelmagdb/base/detail/CatalogueTable.h"
 #include "orvelmagdb/base/detail/SchemaAreas.h"
+#include "orvelmagdb/recordsets/catalogue/PaymentCatalogue.h"
 
 namespace orvel_schema {
 
@@ -70,66 +72,40 @@ const char* const kInstalmentsClosed = "CASE WHEN R.NUMERO > 0 AND R.EVASE = R.N
 
 void AddTables(CSchemaDefinition& schema)
 {
-    schema.AddTable("TIPO_PAGAMENTO",
-                    "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT, DESCRIZIONE_RIDOTTA TEXT, F_BANCO INTEGER, "
-                    "CODICE_CASSA INTEGER, F_TIPO_STAMPA_BANCO INTEGER, CODICE_ESTERNO TEXT");
-    schema.AddTable("FORMULA_PAGAMENTO",
-                    "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT, SPESE_INCASSO TEXT, F_SPESE_INCASSO_TOTALE INTEGER, "
-                    "NOTE TEXT, F_RIPORTA_IN_NOTE_DOCUMENTO INTEGER, CODEST TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTipoPagamentoSet), {{"ID", "PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CFormulaPagamentoSet), {{"ID", "PRIMARY KEY"}});
     // GIORNI after the base date (to the end of that month when F_FINE_MESE), PERCENTUALE of the
     // total.
-    schema.AddTable("VOCE_FORMULA_PAGAMENTO",
-                    "ID INTEGER PRIMARY KEY, GIORNI INTEGER, PERCENTUALE TEXT, "
-                    "ID_FORMULA_PAGAMENTO INTEGER REFERENCES FORMULA_PAGAMENTO (ID) ON DELETE CASCADE, "
-                    "F_FINE_MESE INTEGER, ID_TIPO_PAGAMENTO INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVoceFormulaPagamentoSet), {{"ID", "PRIMARY KEY"},
+        {"ID_FORMULA_PAGAMENTO", "REFERENCES FORMULA_PAGAMENTO (ID) ON DELETE CASCADE"}});
 
     // NUMERO_SCADENZE is the instalment count written with the schedule's last save.
-    schema.AddTable("SCADENZARIO",
-                    "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT, DATA_MOVIMENTO TIMESTAMP, ID_SOGGETTO INTEGER, "
-                    "IMPORTO_IMPONIBILE TEXT, IMPORTO_IVA TEXT, ID_FORMULA_PAGAMENTO INTEGER, F_ATTIVO INTEGER, "
-                    "F_CHIUSO INTEGER, NOTA TEXT, ID_SOCIETA INTEGER, ID_COLLABORATORE INTEGER, "
-                    "NUMERO_SCADENZE INTEGER");
-    schema.AddTable("SCADENZA",
-                    "ID INTEGER PRIMARY KEY, ID_SCADENZARIO INTEGER, DATA_REGISTRAZIONE TIMESTAMP, "
-                    "DATA_SCADENZA TIMESTAMP, DATA_PAGAMENTO TIMESTAMP, ID_TIPO_PAGAMENTO INTEGER, IMPORTO TEXT, "
-                    "NOTA TEXT, F_EVASA INTEGER, NUMERO INTEGER");
-    schema.AddTable("SCADENZARIO_DOCUMENTO",
-                    "ID_SCADENZARIO INTEGER NOT NULL REFERENCES SCADENZARIO (ID) ON DELETE CASCADE, "
-                    "ID_DOCUMENTO INTEGER NOT NULL REFERENCES DOCUMENTO (ID) ON DELETE CASCADE, "
-                    "F_RIPORTA_IN_DOCUMENTO INTEGER, PRIMARY KEY (ID_SCADENZARIO, ID_DOCUMENTO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CScadenzarioSet), {{"ID", "PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CScadenzaSet), {{"ID", "PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CScadenzarioDocumentoSet), {
+        {"ID_SCADENZARIO", "NOT NULL REFERENCES SCADENZARIO (ID) ON DELETE CASCADE"},
+        {"ID_DOCUMENTO", "NOT NULL REFERENCES DOCUMENTO (ID) ON DELETE CASCADE"}},
+        "PRIMARY KEY (ID_SCADENZARIO, ID_DOCUMENTO)");
 
     // ID_TIPO_EFFETTO is the payment type the bill is collected or paid with.
-    schema.AddTable("EFFETTO",
-                    "ID INTEGER PRIMARY KEY, IMPORTO TEXT, DATA_REGISTRAZIONE TIMESTAMP, DATA_EFFETTO TIMESTAMP, "
-                    "ID_SOGGETTO INTEGER, ID_TIPO_EFFETTO INTEGER, ID_CONTO INTEGER, F_ATTIVO INTEGER, NOTE TEXT, "
-                    "ID_SOCIETA INTEGER, F_CHIUDI_SCADENZE INTEGER, F_REG_GIORNALE_CASSA INTEGER");
-    schema.AddTable("EFFETTO_SCADENZA",
-                    "ID_EFFETTO INTEGER NOT NULL, ID_SCADENZA INTEGER NOT NULL, PRIMARY KEY (ID_EFFETTO, ID_SCADENZA)");
-    schema.AddTable("EFFETTO_CONTABILITA",
-                    "ID_EFFETTO INTEGER PRIMARY KEY, ID_PIANO_DEI_CONTI INTEGER, ID_CONTO_MASTRO_SOGGETTO INTEGER, "
-                    "ID_CONTO_MASTRO_CONTO INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEffettoSet), {{"ID", "PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEffettoScadenzaSet), {{"ID_EFFETTO", "NOT NULL"},
+        {"ID_SCADENZA", "NOT NULL"}}, "PRIMARY KEY (ID_EFFETTO, ID_SCADENZA)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEFFETTO_CONTABILITA), {{"ID_EFFETTO", "PRIMARY KEY"}});
 
     // A document may be paid twice with the same type (two cards), so there is no key.
-    schema.AddTable("PAGAMENTO_BANCO",
-                    "ID_DOCUMENTO INTEGER NOT NULL REFERENCES DOCUMENTO (ID) ON DELETE CASCADE, "
-                    "ID_TIPO_PAGAMENTO INTEGER, VALORE TEXT");
-    schema.AddTable("PRELIEVO_BANCO",
-                    "ID INTEGER PRIMARY KEY, DATA TIMESTAMP, VALORE TEXT, ID_SOCIETA INTEGER, ID_POSTAZIONE TEXT, "
-                    "ID_COLLABORATORE INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CPagamentoBancoSet), {
+        {"ID_DOCUMENTO", "NOT NULL REFERENCES DOCUMENTO (ID) ON DELETE CASCADE"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CPrelievoBancoSet), {{"ID", "PRIMARY KEY"}});
     // Counts of coin and banknote kinds (PEZZO_MONETA). Not a set: a withdrawal loaded twice
     // holds its coins twice and saves them so; a key would make that save fail half-way, after
     // its old counts were deleted.
-    schema.AddTable("PRELIEVO_BANCO_MONETA",
-                    "ID_PRELIEVO INTEGER NOT NULL REFERENCES PRELIEVO_BANCO (ID) ON DELETE CASCADE, "
-                    "ID_PEZZO_MONETA INTEGER, NUMERO INTEGER");
-    schema.AddTable("CARTA_CREDITO", "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CPrelievoBancoMonetaSet), {
+        {"ID_PRELIEVO", "NOT NULL REFERENCES PRELIEVO_BANCO (ID) ON DELETE CASCADE"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CCartaCreditoSet), {{"ID", "PRIMARY KEY"}});
 
     // F_ATTIVO 1 for money in, -1 for money out; ANNO is the year the entry is counted in.
-    schema.AddTable("VOCE_GIORNALE_CASSA",
-                    "ID INTEGER PRIMARY KEY, DATA TIMESTAMP, DESCRIZIONE TEXT, IMPORTO TEXT, F_ATTIVO INTEGER, "
-                    "ID_TIPO_PAGAMENTO INTEGER, ID_COLLABORATORE INTEGER, ID_SOGGETTO INTEGER, ID_SOCIETA INTEGER, "
-                    "ID_CONTO INTEGER, INFO1 TEXT, INFO2 TEXT, INFO3 TEXT, INFO4 TEXT, NOTA TEXT, ANNO INTEGER, "
-                    "ID_EFFETTO INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVoceGiornaleCassaSet), {{"ID", "PRIMARY KEY"}});
 }
 
 void AddIndexes(CSchemaDefinition& schema)

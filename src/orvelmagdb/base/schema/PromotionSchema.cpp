@@ -11,7 +11,9 @@
 // Views name the company, article, VAT code and department behind each reference by a LEFT JOIN;
 // the ids a row holds come from the row itself, the names from the joined rows (NULL when the
 // reference is empty or points nowhere).
+#include "orvelmagdb/base/detail/CatalogueTable.h"
 #include "orvelmagdb/base/detail/SchemaAreas.h"
+#include "orvelmagdb/recordsets/catalogue/PromotionCatalogue.h"
 
 namespace orvel_schema {
 
@@ -21,56 +23,40 @@ void AddTables(CSchemaDefinition& schema)
 {
     // TIPO_PROMOZIONE: 0 fixed price, 1 cascading discounts, 2 buy M pay N, 3 amount off; only
     // the kind's own columns hold values. A NULL DATA_FINE means open-ended.
-    schema.AddTable("PROMOZIONE",
-                    "ID INTEGER PRIMARY KEY, TIPO_PROMOZIONE INTEGER, DATA_INIZIO TIMESTAMP, DATA_FINE TIMESTAMP, "
-                    "DESCRIZIONE TEXT, PREZZO_PROMOZIONE TEXT, F_TIPO_PREZZO_PROMOZIONE INTEGER, "
-                    "SCONTO_1_PROMOZIONE TEXT, SCONTO_2_PROMOZIONE TEXT, SCONTO_3_PROMOZIONE TEXT, "
-                    "SCONTO_4_PROMOZIONE TEXT, MXN_PARTE_M TEXT, MXN_PARTE_N TEXT, ID_SOCIETA INTEGER, "
-                    "SCONTO_EURO TEXT, F_TIPO_SCONTO_EURO INTEGER, F_SUBTOTALE INTEGER");
-    schema.AddTable("ARTICOLO_PROMOZIONE",
-                    "ID_ARTICOLO TEXT NOT NULL, ID_PROMOZIONE INTEGER NOT NULL, PRIMARY KEY (ID_PROMOZIONE, ID_ARTICOLO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CPromozioneSet), {{"ID", "PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CArticoloPromozioneSet), {{"ID_ARTICOLO", "NOT NULL"},
+        {"ID_PROMOZIONE", "NOT NULL"}}, "PRIMARY KEY (ID_PROMOZIONE, ID_ARTICOLO)");
 
-    schema.AddTable("EMISSIONE_BUONO",
-                    "ID INTEGER PRIMARY KEY, DATA_INIZIO TIMESTAMP, DATA_FINE TIMESTAMP, TESTO1 TEXT, TESTO2 TEXT, "
-                    "TESTO3 TEXT, SCONTO TEXT, IMPORTO TEXT, F_TIPO INTEGER, F_TIPO_ARTICOLI INTEGER, "
-                    "IMPORTO_SOGLIA TEXT, IMPORTO_MASSIMO TEXT, ID_SOCIETA INTEGER, NUMERO_PUNTI INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEmissioneBuonoSet), {{"ID", "PRIMARY KEY"}});
     // The campaign's lists as the campaign object keeps them. They are not sets: an object
     // loaded twice holds each id twice and saves it so, which does no harm to the IN lists the
     // ids are read into, while a key would make that save fail half-way.
-    schema.AddTable("EMISSIONE_BUONO_CAUSALE", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CAUSALE INTEGER NOT NULL");
-    schema.AddTable("EMISSIONE_BUONO_CATEGORIA", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_CATEGORIA TEXT NOT NULL");
-    schema.AddTable("EMISSIONE_BUONO_FAMIGLIA", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_FAMIGLIA TEXT NOT NULL");
-    schema.AddTable("EMISSIONE_BUONO_GRUPPO", "ID_EMISSIONE_BUONO INTEGER NOT NULL, ID_GRUPPO TEXT NOT NULL");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEmissioneBuonoCausaleSet), {{"ID_EMISSIONE_BUONO", "NOT NULL"},
+        {"ID_CAUSALE", "NOT NULL"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEmissioneBuonoCategoriaSet), {{"ID_EMISSIONE_BUONO", "NOT NULL"},
+        {"ID_CATEGORIA", "NOT NULL"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEmissioneBuonoFamigliaSet), {{"ID_EMISSIONE_BUONO", "NOT NULL"},
+        {"ID_FAMIGLIA", "NOT NULL"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEmissioneBuonoGruppoSet), {{"ID_EMISSIONE_BUONO", "NOT NULL"},
+        {"ID_GRUPPO", "NOT NULL"}});
     // A voucher handed out: VALORE (an amount) or BENE (goods), and the points earned.
-    schema.AddTable("BUONO_EMESSO",
-                    "ID INTEGER PRIMARY KEY, DATA TIMESTAMP, ID_DOCUMENTO INTEGER, ID_EMISSIONE_BUONO INTEGER, "
-                    "VALORE TEXT, BENE TEXT, PUNTI INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CBuonoEmessoSet), {{"ID", "PRIMARY KEY"}});
 
     // Sizes, fonts (face, size, bold, italic) and colours (RGB as integers) of a layout's
     // section buttons and article buttons.
-    schema.AddTable("TOUCH_CONFIGURAZIONE",
-                    "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT, SEZ_BTN_WIDTH INTEGER, SEZ_BTN_HEIGHT INTEGER, "
-                    "SEZ_FONT_FACE TEXT, SEZ_FONT_SIZE INTEGER, SEZ_FONT_BOLD INTEGER, SEZ_FONT_ITALIC INTEGER, "
-                    "SEZ_COLOR_BACK INTEGER, SEZ_COLOR_BTN INTEGER, SEZ_COLOR_TEXT INTEGER, PULS_BTN_WIDTH INTEGER, "
-                    "PULS_BTN_HEIGHT INTEGER, PULS_BTN_FLAT INTEGER, PULS_BTN_ROUNDED INTEGER, PULS_FONT_FACE TEXT, "
-                    "PULS_FONT_SIZE INTEGER, PULS_FONT_BOLD INTEGER, PULS_FONT_ITALIC INTEGER, "
-                    "PULS_COLOR_BACK INTEGER, PULS_COLOR_BTN INTEGER, PULS_COLOR_TEXT INTEGER");
-    schema.AddTable("TOUCH_SEZIONE",
-                    "ID INTEGER PRIMARY KEY, DESCRIZIONE TEXT, COLOR_BACK INTEGER, NUMERO INTEGER, ICON INTEGER, "
-                    "ID_CONFIGURAZIONE INTEGER REFERENCES TOUCH_CONFIGURAZIONE (ID) ON DELETE CASCADE");
-    schema.AddTable("TOUCH_PULSANTE",
-                    "ID INTEGER PRIMARY KEY, NUMERO INTEGER, ICONA INTEGER, COLOR_BACK INTEGER, ID_ARTICOLO TEXT, "
-                    "DESCRIZIONE TEXT, ID_SEZIONE INTEGER REFERENCES TOUCH_SEZIONE (ID) ON DELETE CASCADE");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTouchConfigurazioneSet), {{"ID", "PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTouchSezioneSet), {{"ID", "PRIMARY KEY"},
+        {"ID_CONFIGURAZIONE", "REFERENCES TOUCH_CONFIGURAZIONE (ID) ON DELETE CASCADE"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTouchPulsanteSet), {{"ID", "PRIMARY KEY"},
+        {"ID_SEZIONE", "REFERENCES TOUCH_SEZIONE (ID) ON DELETE CASCADE"}});
 
-    schema.AddTable("STAMPANTE_FISCALE", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, F_CHIUSURA INTEGER");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CStampanteFiscaleSet), {{"ID", "NOT NULL PRIMARY KEY"}});
     // PRODOTTO is the model of the fiscal printer driven from PORTA with PARAMETRI.
-    schema.AddTable("POSTAZIONE",
-                    "ID TEXT PRIMARY KEY, ID_STAMPANTE_FISCALE TEXT, PRODOTTO TEXT, PORTA INTEGER, PARAMETRI TEXT, "
-                    "STAMPANTE_RICEVUTE TEXT, STAMPANTE_RICEVUTE_PARAMETRI TEXT, CUSTOMER_DISPLAY TEXT, "
-                    "CUSTOMER_DISPLAY_PARAMETRI TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CPostazioneSet), {{"ID", "NOT NULL PRIMARY KEY"}});
     // The fiscal printer's counters as read from it: one row per article and per department.
-    schema.AddTable("VENDITA_MISURATORE", "ID_ARTICOLO TEXT PRIMARY KEY, QUANTITA TEXT, TOTALE_IVATO TEXT");
-    schema.AddTable("VENDITA_REPARTO_MISURATORE", "ID_REPARTO TEXT PRIMARY KEY, QUANTITA TEXT, TOTALE_IVATO TEXT");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVenditaMisuratoreSet), {{"ID_ARTICOLO", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CVENDITA_REPARTO_MISURATORE), {
+        {"ID_REPARTO", "NOT NULL PRIMARY KEY"}});
 }
 
 void AddIndexes(CSchemaDefinition& schema)

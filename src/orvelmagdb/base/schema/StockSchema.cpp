@@ -9,7 +9,9 @@
 //
 // The lot table is the only one here the library writes. The history views show the document
 // lines that moved an article or a lot, with their document and movement reason.
+#include "orvelmagdb/base/detail/CatalogueTable.h"
 #include "orvelmagdb/base/detail/SchemaAreas.h"
+#include "orvelmagdb/recordsets/catalogue/StockCatalogue.h"
 
 namespace orvel_schema {
 
@@ -69,37 +71,34 @@ void AddTables(CSchemaDefinition& schema)
     // and value) and unloaded, the stock now and its average cost, what customers' orders have
     // committed and what suppliers' orders will bring, and when. The columns are in the order
     // the hosts' recordset binds them.
-    schema.AddTable("ARTICOLO_DEPOSITO_ESISTENZA",
-                    "ANNO INTEGER NOT NULL, CARICATO TEXT, CARICATO_VAL TEXT, CMP TEXT, "
-                    "DATA_PREVISTO_ARRIVO TIMESTAMP, ESISTENZA TEXT, ESISTENZA_INIZIALE TEXT, "
-                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "ID_DEPOSITO INTEGER NOT NULL REFERENCES SEDE_SOCIETA (ID), "
-                    "ID_SOCIETA INTEGER NOT NULL REFERENCES SOCIETA (ID), QUANTITA_IMPEGNATA TEXT, "
-                    "QUANTITA_IN_ARRIVO TEXT, SCARICATO TEXT, PRIMARY KEY (ID_SOCIETA, ID_DEPOSITO, ANNO, ID_ARTICOLO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CArticoloDepositoEsistenzaSet), {{"ANNO", "NOT NULL"},
+        {"ID_ARTICOLO", "NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE"},
+        {"ID_DEPOSITO", "NOT NULL REFERENCES SEDE_SOCIETA (ID)"}, {"ID_SOCIETA", "NOT NULL REFERENCES SOCIETA (ID)"}},
+        "PRIMARY KEY (ID_SOCIETA, ID_DEPOSITO, ANNO, ID_ARTICOLO)");
 
     // Fashion attributes. Sizes belong to a size scale (the same size name may appear in
     // several scales), in the order RN.
-    schema.AddTable("STAGIONE", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("TESSUTO", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("COLORE", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("SCALA_TAGLIA", "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT");
-    schema.AddTable("TAGLIA",
-                    "ID TEXT NOT NULL, ID_SCALA_TAGLIA TEXT NOT NULL REFERENCES SCALA_TAGLIA (ID) ON DELETE CASCADE, "
-                    "RN INTEGER, PRIMARY KEY (ID_SCALA_TAGLIA, ID)");
-    schema.AddTable("LINEA",
-                    "ID TEXT PRIMARY KEY, DESCRIZIONE TEXT, RICARICO TEXT, ID_FORNITORE INTEGER REFERENCES AZIENDA (ID)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CStagioneSet), {{"ID", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTessutoSet), {{"ID", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CColoreSet), {{"ID", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CScalaTaglieSet), {{"ID", "NOT NULL PRIMARY KEY"}});
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CTagliaSet), {{"ID", "NOT NULL"},
+        {"ID_SCALA_TAGLIA", "NOT NULL REFERENCES SCALA_TAGLIA (ID) ON DELETE CASCADE"}},
+        "PRIMARY KEY (ID_SCALA_TAGLIA, ID)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CLineaSet), {{"ID", "NOT NULL PRIMARY KEY"},
+        {"ID_FORNITORE", "REFERENCES AZIENDA (ID)"}});
 
     // A fashion article: an article with a season, line, fabric and size scale.
-    schema.AddTable("ARTICOLO_MODA",
-                    "ID_ARTICOLO TEXT PRIMARY KEY REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "ID_STAGIONE TEXT REFERENCES STAGIONE (ID), ID_LINEA TEXT REFERENCES LINEA (ID), "
-                    "ID_TESSUTO TEXT REFERENCES TESSUTO (ID), ID_SCALA_TAGLIA TEXT REFERENCES SCALA_TAGLIA (ID)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CArticoloModaSet), {
+        {"ID_ARTICOLO", "NOT NULL PRIMARY KEY REFERENCES ARTICOLO (ID) ON DELETE CASCADE"},
+        {"ID_STAGIONE", "REFERENCES STAGIONE (ID)"}, {"ID_LINEA", "REFERENCES LINEA (ID)"},
+        {"ID_TESSUTO", "REFERENCES TESSUTO (ID)"}, {"ID_SCALA_TAGLIA", "REFERENCES SCALA_TAGLIA (ID)"}});
     // Garments: one per article, size and colour, each with its own barcode.
-    schema.AddTable("CAPO",
-                    "ID_ARTICOLO TEXT NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE, ID_TAGLIA TEXT NOT NULL, "
-                    "ID_SCALA_TAGLIA TEXT NOT NULL, ID_COLORE TEXT NOT NULL REFERENCES COLORE (ID), CODICE_EAN TEXT, "
-                    "RN INTEGER, PRIMARY KEY (ID_ARTICOLO, ID_SCALA_TAGLIA, ID_TAGLIA, ID_COLORE), "
-                    "FOREIGN KEY (ID_SCALA_TAGLIA, ID_TAGLIA) REFERENCES TAGLIA (ID_SCALA_TAGLIA, ID)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CCapoSet), {
+        {"ID_ARTICOLO", "NOT NULL REFERENCES ARTICOLO (ID) ON DELETE CASCADE"}, {"ID_TAGLIA", "NOT NULL"},
+        {"ID_SCALA_TAGLIA", "NOT NULL"}, {"ID_COLORE", "NOT NULL REFERENCES COLORE (ID)"}},
+        "PRIMARY KEY (ID_ARTICOLO, ID_SCALA_TAGLIA, ID_TAGLIA, ID_COLORE), "
+        "FOREIGN KEY (ID_SCALA_TAGLIA, ID_TAGLIA) REFERENCES TAGLIA (ID_SCALA_TAGLIA, ID)");
     // Stock of a garment in a depot for a year, with the same figures as an article's.
     schema.AddTable("CAPO_DEPOSITO_ESISTENZA",
                     "ID_SOCIETA INTEGER NOT NULL REFERENCES SOCIETA (ID), "
@@ -113,22 +112,17 @@ void AddTables(CSchemaDefinition& schema)
                     "REFERENCES CAPO (ID_ARTICOLO, ID_SCALA_TAGLIA, ID_TAGLIA, ID_COLORE) ON DELETE CASCADE");
     // A priced option of an article, with its own price (with or without VAT, as F_PREZZO_IVATO
     // says) and category.
-    schema.AddTable("ARTICOLO_VARIANTE",
-                    "ID INTEGER PRIMARY KEY, ID_ARTICOLO TEXT REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "DESCRIZIONE TEXT, PREZZO TEXT, F_PREZZO_IVATO INTEGER, ID_CATEGORIA TEXT REFERENCES CATEGORIA (ID)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CArticoloVarianteSet), {{"ID", "PRIMARY KEY"},
+        {"ID_ARTICOLO", "REFERENCES ARTICOLO (ID) ON DELETE CASCADE"}, {"ID_CATEGORIA", "REFERENCES CATEGORIA (ID)"}});
 
     // Lots, numbered within their year. An article that has lots cannot be deleted: their
     // history would lose its article.
-    schema.AddTable("LOTTO",
-                    "ANNO INTEGER NOT NULL, NUMERO INTEGER NOT NULL, DATA_CREAZIONE TIMESTAMP, DATA_SCADENZA TIMESTAMP, "
-                    "ID_ARTICOLO TEXT REFERENCES ARTICOLO (ID), QUANTITA_CARICATA TEXT, QUANTITA_SCARICATA TEXT, "
-                    "F_CHIUSO INTEGER, CODICE_FORNITORE TEXT, F_MODIFICA_MANUALE INTEGER, PRIMARY KEY (ANNO, NUMERO)");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CLottoSet), {{"ANNO", "NOT NULL"}, {"NUMERO", "NOT NULL"},
+        {"ID_ARTICOLO", "REFERENCES ARTICOLO (ID)"}}, "PRIMARY KEY (ANNO, NUMERO)");
     // Lot labels waiting to be printed.
-    schema.AddTable("ETICHETTA_LOTTO",
-                    "NUMERO INTEGER PRIMARY KEY, ID_ARTICOLO TEXT REFERENCES ARTICOLO (ID) ON DELETE CASCADE, "
-                    "DESCRIZIONE TEXT, QUANTITA INTEGER, LOTTO_ANNO INTEGER, LOTTO_NUMERO INTEGER, INFO TEXT, "
-                    "INFO2 TEXT, INFO3 TEXT, INFO4 TEXT, INFO5 TEXT, INFO6 TEXT, "
-                    "FOREIGN KEY (LOTTO_ANNO, LOTTO_NUMERO) REFERENCES LOTTO (ANNO, NUMERO) ON DELETE CASCADE");
+    AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CEtichettaLottoSet), {{"NUMERO", "PRIMARY KEY"},
+        {"ID_ARTICOLO", "REFERENCES ARTICOLO (ID) ON DELETE CASCADE"}},
+        "FOREIGN KEY (LOTTO_ANNO, LOTTO_NUMERO) REFERENCES LOTTO (ANNO, NUMERO) ON DELETE CASCADE");
 }
 
 void AddIndexes(CSchemaDefinition& schema)
