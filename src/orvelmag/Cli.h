@@ -57,8 +57,9 @@ struct DatabaseError {};
 // The set-up that every command which works on the shop database shares: loads the configuration
 // (--file), installs the error reporter and connects (--connect) to a database that holds the
 // shop's schema. A missing SQLite file is not created; a database without the schema, or a file
-// that is not a database, is a DatabaseFailure.
-std::unique_ptr<CDatabase> OpenShopDatabase(const Arguments& args);
+// that is not a database, is a DatabaseFailure. needsSchema false accepts a database without the
+// schema (the schema commands look at what it lacks).
+std::unique_ptr<CDatabase> OpenShopDatabase(const Arguments& args, bool needsSchema = true);
 
 // The file of an SQLite connection string ("DRIVER=SQLite3;Database=/x/shop.db"); empty for any
 // other database.

@@ -47,7 +47,7 @@ std::string ConnectionString(const Arguments& args)
     return "DRIVER=SQLite3;Database=" + file.string();
 }
 
-std::unique_ptr<CDatabase> OpenShopDatabase(const Arguments& args)
+std::unique_ptr<CDatabase> OpenShopDatabase(const Arguments& args, bool needsSchema)
 {
     LoadConfiguration(args.Option("file"));
     InstallErrorReporter();
@@ -63,7 +63,13 @@ std::unique_ptr<CDatabase> OpenShopDatabase(const Arguments& args)
     } catch (const CDBException& e) {
         throw DatabaseFailure{"cannot open the database: " + FailureWords(e)};
     }
-    if (!CSchema::Exists(*db)) {
+    bool hasSchema = false;
+    try {
+        hasSchema = CSchema::Exists(*db);
+    } catch (const CDBException& e) {
+        throw DatabaseFailure{FailureWords(e)};
+    }
+    if (needsSchema && !hasSchema) {
         StopIfFailed(*db);
         throw DatabaseFailure{(file.empty() ? std::string("the database") : file) +
                               " is not a shop database: it lacks the OrvelMagDb tables (orvelmag init creates "

@@ -25,7 +25,8 @@ int RunInit(const std::vector<std::string>& words, std::ostream& out)
         CDatabase db;
         db.OpenEx(connect.c_str());
         if (CSchema::Exists(db)) {
-            out << "the database already holds the OrvelMagDb schema; nothing was changed\n";
+            out << "the database already holds the OrvelMagDb schema; nothing was changed (orvelmag schema "
+                   "upgrade adds what an older one lacks)\n";
             return 1;
         }
         StopIfFailed(db);

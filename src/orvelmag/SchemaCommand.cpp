@@ -4,6 +4,7 @@
 // rows hold a key twice, lists them and changes nothing; "orvelmag schema sql [--dialect
 // sqlite|postgresql]" prints the statements that "init" runs, for a database administrator who
 // creates the schema by hand.
+#include <memory>
 #include <ostream>
 
 #include "Cli.h"
@@ -14,7 +15,7 @@ namespace orvelmag {
 
 int RunSchema(const std::vector<std::string>& words, std::ostream& out)
 {
-    Arguments args(words, {"connect", "dialect"});
+    Arguments args(words, {"connect", "dialect", "file"});
     const auto& positional = args.Positional();
     if (positional.size() == 1 && positional[0] == "sql") {
         std::string dialect = args.Option("dialect").value_or("sqlite");
@@ -32,8 +33,8 @@ int RunSchema(const std::vector<std::string>& words, std::ostream& out)
     if (positional.size() != 1 || (positional[0] != "check" && positional[0] != "upgrade"))
         throw UsageError{"schema check [--connect S] | schema upgrade [--connect S] | "
                          "schema sql [--dialect sqlite|postgresql]"};
-    CDatabase db;
-    db.OpenEx(ConnectionString(args).c_str());
+    std::unique_ptr<CDatabase> connection = OpenShopDatabase(args, false);
+    CDatabase& db = *connection;
     if (positional[0] == "upgrade") {
         std::vector<CString> added = CSchema::Upgrade(db);
         for (const CString& index : added)

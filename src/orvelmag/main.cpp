@@ -51,6 +51,7 @@ const std::map<std::string, Command>& Commands()
                      "                                  business partners and their bands per category"}},
         {"schema", {orvelmag::RunSchema,
                     "schema check [--connect S]      list what a database lacks for the library\n"
+                    "  orvelmag schema upgrade [--connect S]    add the keys an older database lacks\n"
                     "  orvelmag schema sql [--dialect sqlite|postgresql]\n"
                     "                                  print the statements that init runs"}},
         {"vat", {orvelmag::RunVat,

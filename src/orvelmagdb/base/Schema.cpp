@@ -10,6 +10,7 @@
 #include "odbc/Database.h"
 #include "orveldb/detail/OrvelDbSchema.h"
 #include "orveldblib/ODBCRecordset.h"
+#include "orveldblib/TransactionGuard.h"
 #include "orvelmagdb/base/detail/SchemaAreas.h"
 #include "orvelristdb/detail/OrvelRistDbSchema.h"
 
@@ -56,8 +57,12 @@ bool CSchema::Exists(CDatabase& db)
         rs.Open("SELECT VERSIONE FROM ORVEL_SCHEMA", 2, 8196);
         rs.Close();
         return true;
-    } catch (const CDBException&) {
-        // The marker table is missing: no schema of ours here.
+    } catch (const CDBException& e) {
+        // The marker table is missing: no schema of ours here. A failure of the database itself
+        // (a lost connection, a full disk, a file that is no database) is not an answer: it goes on
+        // to the caller in the database's own words.
+        if (e.IsFatal())
+            throw;
         return false;
     }
 }
@@ -67,15 +72,11 @@ void CSchema::Create(CDatabase& db)
     if (Exists(db))
         throw CSchemaException("the database already holds the OrvelMagDb schema; nothing was created");
     std::vector<CString> statements = CreationStatements(db.GetDialect().GetKind());
-    db.BeginTrans();
-    try {
-        for (const CString& sql : statements)
-            db.ExecuteSQL(sql);
-    } catch (...) {
-        db.Rollback();
-        throw;
-    }
-    db.CommitTrans();
+    // All or nothing: a failure half-way leaves the database as it was.
+    CTransactionGuard transaction(db);
+    for (const CString& sql : statements)
+        db.ExecuteSQL(sql);
+    transaction.Commit();
 }
 
 namespace {
