@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -27,23 +28,6 @@ std::string Text(const TIMESTAMP_STRUCT& ts)
     return std::to_string(ts.year) + "-" + std::to_string(ts.month) + "-" + std::to_string(ts.day) + " " +
            std::to_string(ts.hour) + ":" + std::to_string(ts.minute) + ":" + std::to_string(ts.second);
 }
-
-struct RecordedBox {
-    std::string text;
-    UINT style;
-    UINT helpId;
-};
-
-class MessageBoxes : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CDomainClass::SetMessageHandler(
-            [this](const CString& text, UINT style, UINT helpId) { boxes.push_back({text.str(), style, helpId}); });
-    }
-    void TearDown() override { CDomainClass::SetMessageHandler(nullptr); }
-    std::vector<RecordedBox> boxes;
-};
 
 // A business object with a database-free save, to show the entry points' plumbing.
 class Counter : public CDomainClass {
@@ -154,26 +138,24 @@ TEST(DomainClassFilters, QuotesAreDoubledSoTheTextStaysOneLiteral)
     EXPECT_STREQ(CDomainClass::SetFilterParam(""), "");
 }
 
-TEST_F(MessageBoxes, TextBoxReachesTheInstalledHandler)
+TEST(DomainClassMessages, BoxesReachTheInstalledHandlerElseOneLineOfStandardError)
 {
+    using Box = std::tuple<std::string, UINT, UINT>;
+    std::vector<Box> boxes;
+    CDomainClass::SetMessageHandler(
+        [&boxes](const CString& text, UINT style, UINT helpId) { boxes.emplace_back(text.str(), style, helpId); });
     EXPECT_EQ(CDomainClass::AfxMessageBox("Errore di salvataggio", MB_ICONEXCLAMATION, 0), IDOK);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Errore di salvataggio");
-    EXPECT_EQ(boxes[0].style, 48u);
-    EXPECT_EQ(boxes[0].helpId, 0u);
-}
-
-TEST(DomainClassMessages, DefaultHandlerWritesOneLineToStandardError)
-{
+    EXPECT_EQ(boxes, (std::vector<Box>{{"Errore di salvataggio", 48u, 0u}}));
     CDomainClass::SetMessageHandler(nullptr);
     ::testing::internal::CaptureStderr();
     CDomainClass::AfxMessageBox("first line\nsecond line", MB_ICONEXCLAMATION, 7);
     std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("first line second line"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(boxes.size(), 1u) << "the handler was taken away";
 }
 
-TEST(DomainClassOperations, EntryPointsPassTheirOperation)
+TEST(DomainClassOperations, EntryPointsPassTheirOperationAndTransactionsNeedAConnection)
 {
     Counter c;
     EXPECT_TRUE(c.DB_AddNew());
@@ -183,10 +165,7 @@ TEST(DomainClassOperations, EntryPointsPassTheirOperation)
     CDomainClass base;
     EXPECT_FALSE(base.DB_Load());
     EXPECT_FALSE(base.DB_AddNew());
-}
-
-TEST(DomainClassOperations, ControlledTransactionsNeedControllerOrForceAndAConnection)
-{
+    // Controlled transactions need the controller flag or force, and a connection.
     CDomainClass object;
     EXPECT_FALSE(object.IsTransController());
     EXPECT_FALSE(object.BeginControlledTrans());

@@ -28,41 +28,31 @@ private:
 
 }  // namespace
 
-TEST(ConfigAdministrator, AbsentKeysGiveEmptyTextAndZero)
+// Absent keys read as empty text and zero; numbers are read as atoi reads them; a later value
+// replaces an earlier one and a key removes once.
+TEST(ConfigAdministrator, NumbersAbsentKeysReplacementAndRemoval)
 {
     CConfigAdministrator config;
     EXPECT_TRUE(config.GetParam("precisione/prezzi").IsEmpty());
-    EXPECT_EQ(config.GetParamAsInt("precisione/prezzi"), 0);
-    EXPECT_EQ(config.GetParamAsLong("default/documento/porto"), 0L);
     EXPECT_FALSE(config.HasParam("precisione/prezzi"));
-}
-
-TEST(ConfigAdministrator, NumbersAreReadAsAtoiReadsThem)
-{
-    CConfigAdministrator config;
-    config.SetParam("a", "12");
-    config.SetParam("b", " -3");
-    config.SetParam("c", "7 days");
-    config.SetParam("d", "abc");
-    config.SetParam("e", "");
+    const struct {
+        const char* text;
+        long value;
+    } cases[] = {{"12", 12}, {" -3", -3}, {"7 days", 7}, {"abc", 0}, {"", 0}, {nullptr, 0}};
+    for (const auto& c : cases) {
+        config.RemoveParam("k");
+        if (c.text)
+            config.SetParam("k", c.text);
+        EXPECT_EQ(config.GetParamAsInt("k"), c.value) << (c.text ? c.text : "absent");
+        EXPECT_EQ(config.GetParamAsLong("k"), c.value);
+    }
     config.SetParam("f", "2147483648000");
-    EXPECT_EQ(config.GetParamAsInt("a"), 12);
-    EXPECT_EQ(config.GetParamAsInt("b"), -3);
-    EXPECT_EQ(config.GetParamAsLong("c"), 7L);
-    EXPECT_EQ(config.GetParamAsInt("d"), 0);
-    EXPECT_EQ(config.GetParamAsInt("e"), 0);
     EXPECT_EQ(config.GetParamAsLong("f"), 2147483648000L);
-}
-
-TEST(ConfigAdministrator, LaterValuesReplaceEarlierOnes)
-{
-    CConfigAdministrator config;
-    config.SetParam("precisione/prezzi", "2");
-    config.SetParam("precisione/prezzi", "4");
-    EXPECT_EQ(config.GetParamAsInt("precisione/prezzi"), 4);
-    EXPECT_TRUE(config.RemoveParam("precisione/prezzi"));
-    EXPECT_FALSE(config.RemoveParam("precisione/prezzi"));
-    EXPECT_EQ(config.GetParamAsInt("precisione/prezzi"), 0);
+    config.SetParam("f", "4");
+    EXPECT_EQ(config.GetParamAsInt("f"), 4);
+    EXPECT_TRUE(config.RemoveParam("f"));
+    EXPECT_FALSE(config.RemoveParam("f"));
+    EXPECT_EQ(config.GetParamAsInt("f"), 0);
 }
 
 TEST(ConfigAdministrator, ReadsKeyValueFilesWithCommentsAndBlanks)
@@ -87,37 +77,26 @@ TEST(ConfigAdministrator, ReadsKeyValueFilesWithCommentsAndBlanks)
     EXPECT_EQ(config.GetKeys().GetSize(), 5);
 }
 
-TEST(ConfigAdministrator, MalformedLineNamesFileAndLineAndAppliesNothing)
+TEST(ConfigAdministrator, MalformedLinesAndMissingFilesAreClearErrorsThatApplyNothing)
 {
     ConfigFile file("precisione/prezzi=5\n\nthis line has no equals sign\n");
     CConfigAdministrator config;
     config.SetParam("precisione/prezzi", "2");
-    try {
-        config.LoadFile(file.Path());
-        FAIL() << "a malformed line was accepted";
-    } catch (const CConfigException& e) {
-        std::string message = e.what();
-        EXPECT_NE(message.find(file.Path().str() + ":3:"), std::string::npos) << message;
-        EXPECT_NE(message.find("this line has no equals sign"), std::string::npos) << message;
-    }
+    const auto messageOf = [&config](const CString& path) {
+        try {
+            config.LoadFile(path);
+        } catch (const CConfigException& e) {
+            return std::string(e.what());
+        }
+        ADD_FAILURE() << path.str() << " was accepted";
+        return std::string();
+    };
+    const std::string message = messageOf(file.Path());
+    EXPECT_NE(message.find(file.Path().str() + ":3:"), std::string::npos) << message;
+    EXPECT_NE(message.find("this line has no equals sign"), std::string::npos) << message;
     EXPECT_EQ(config.GetParamAsInt("precisione/prezzi"), 2);
-}
-
-TEST(ConfigAdministrator, EmptyKeyIsMalformed)
-{
-    CConfigAdministrator config;
-    EXPECT_THROW(config.LoadText(" = 3\n", "inline"), CConfigException);
-}
-
-TEST(ConfigAdministrator, MissingFileIsAClearError)
-{
-    CConfigAdministrator config;
-    try {
-        config.LoadFile("/nonexistent/orvel.conf");
-        FAIL() << "a missing file was accepted";
-    } catch (const CException& e) {
-        EXPECT_NE(std::string(e.what()).find("/nonexistent/orvel.conf"), std::string::npos) << e.what();
-    }
+    EXPECT_NE(messageOf("/nonexistent/orvel.conf").find("/nonexistent/orvel.conf"), std::string::npos);
+    EXPECT_THROW(config.LoadText(" = 3\n", "inline"), CConfigException) << "an empty key";
 }
 
 TEST(ConfigAdministrator, TheShippedDefaultsCoverEveryKeyTheLibraryReads)
@@ -142,50 +121,30 @@ TEST(ConfigAdministrator, TheShippedDefaultsCoverEveryKeyTheLibraryReads)
     EXPECT_GT(digits, 0);
 }
 
-TEST(ApplicationAdministrator, IsOneObjectForTheWholeProcess)
-{
-    CApplicationAdministrator* a = CApplicationAdministrator::GetInstance();
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a, CApplicationAdministrator::GetInstance());
-    a->GetConfig()->SetParam("test/shared", "yes");
-    EXPECT_STREQ(CApplicationAdministrator::GetInstance()->GetConfig()->GetParam("test/shared"), "yes");
-    a->GetConfig()->RemoveParam("test/shared");
-}
-
 TEST(ApplicationAdministrator, CurrentUserComesFromTheConfigurationFile)
 {
-    ConfigFile file(
-        "utente/id_societa=7\nutente/id_deposito=3\nutente/nome_societa=Bottega\n"
-        "utente/ragione_sociale_societa=Bottega di Mario S.n.c.\n");
+    ConfigFile file("utente/id_societa=7\nutente/id_deposito=3\nutente/nome_societa=Bottega\n");
     CApplicationAdministrator* admin = CApplicationAdministrator::GetInstance();
+    ASSERT_EQ(admin, CApplicationAdministrator::GetInstance()) << "one object for the whole process";
     CUserAdministrator* user = admin->GetUser();
     user->Reset();
+    EXPECT_EQ(user->Get_ID_SOCIETA(), -1);
+    user->Set_ID_SOCIETA(1);
+    user->Set_ID_SEDE_SOCIETA(2);
+    user->Set_ID_DEPOSITO(4);
     user->Set_ID_AGENTE(12);
+    user->Set_NOME_SOCIETA("N");
+    user->Set_RAGIONE_SOCIALE_SOCIETA("Bottega di Mario S.n.c.");
     admin->LoadConfigFile(file.Path());
     EXPECT_EQ(user->Get_ID_SOCIETA(), 7);
     EXPECT_EQ(user->Get_ID_DEPOSITO(), 3);
-    EXPECT_EQ(user->Get_ID_SEDE_SOCIETA(), -1) << "absent keys leave the value alone";
-    EXPECT_EQ(user->Get_ID_AGENTE(), 12);
     EXPECT_STREQ(user->Get_NOME_SOCIETA(), "Bottega");
+    // Keys absent from the file leave the values alone.
+    EXPECT_EQ(user->Get_ID_SEDE_SOCIETA(), 2);
+    EXPECT_EQ(user->Get_ID_AGENTE(), 12);
     EXPECT_STREQ(user->Get_RAGIONE_SOCIALE_SOCIETA(), "Bottega di Mario S.n.c.");
+    EXPECT_STREQ(CApplicationAdministrator::GetInstance()->GetConfig()->GetParam("utente/nome_societa"), "Bottega");
     user->Reset();
+    EXPECT_EQ(user->Get_ID_AGENTE(), -1);
     admin->GetConfig()->RemoveAll();
-}
-
-TEST(UserAdministrator, SettersAndGettersOfEveryValue)
-{
-    CUserAdministrator user;
-    EXPECT_EQ(user.Get_ID_SOCIETA(), -1);
-    user.Set_ID_SOCIETA(1);
-    user.Set_ID_SEDE_SOCIETA(2);
-    user.Set_ID_DEPOSITO(3);
-    user.Set_ID_AGENTE(4);
-    user.Set_NOME_SOCIETA("N");
-    user.Set_RAGIONE_SOCIALE_SOCIETA("R");
-    EXPECT_EQ(user.Get_ID_SOCIETA(), 1);
-    EXPECT_EQ(user.Get_ID_SEDE_SOCIETA(), 2);
-    EXPECT_EQ(user.Get_ID_DEPOSITO(), 3);
-    EXPECT_EQ(user.Get_ID_AGENTE(), 4);
-    EXPECT_STREQ(user.Get_NOME_SOCIETA(), "N");
-    EXPECT_STREQ(user.Get_RAGIONE_SOCIALE_SOCIETA(), "R");
 }

@@ -101,25 +101,25 @@ TEST_P(ArticleLookup, KeysReachTheirArticle)
 
 TEST_P(ArticleLookup, LoadFromAlternativeCodeKeepsAScannedBarcodeAsTheEan)
 {
-    CDomainArticolo a(&db());
-    ASSERT_TRUE(a.DB_Load_From_CODICE_ALTERNATIVO("2000000000017", false));
-    EXPECT_STREQ(a.Get_ID(), "A1");
-    EXPECT_STREQ(a.Get_CODICE_EAN(), "2000000000017");
-
-    CDomainArticolo b(&db());
-    ASSERT_TRUE(b.DB_Load_From_CODICE_ALTERNATIVO("OLD-1", true));
-    EXPECT_STREQ(b.Get_ID(), "A1");
-    EXPECT_STREQ(b.Get_CODICE_EAN(), "8001111111111") << "an article code leaves the stored EAN";
-
-    CDomainArticolo c(&db());
-    EXPECT_FALSE(c.DB_Load_From_CODICE_ALTERNATIVO("OLD-1", false)) << "type 0 is not a barcode";
-    EXPECT_FALSE(c.DB_Load_From_CODICE_ALTERNATIVO("PACK-6", true)) << "type 3 is not an article code";
-    EXPECT_FALSE(c.DB_Load_From_CODICE_ALTERNATIVO("MISSING", true));
-    EXPECT_STREQ(c.Get_ID(), "");
-
-    CDomainArticolo d(&db());
-    ASSERT_TRUE(d.DB_Load_From_CODICE_ALTERNATIVO("Q'1", true));
-    EXPECT_STREQ(d.Get_ID(), "O'NEILL");
+    const struct {
+        const char* code;
+        bool asArticleCode;
+        const char* found;  // nullptr: no article
+        const char* ean;
+    } cases[] = {
+        {"2000000000017", false, "A1", "2000000000017"},
+        {"OLD-1", true, "A1", "8001111111111"},  // an article code leaves the stored EAN
+        {"OLD-1", false, nullptr, ""},  // type 0 is not a barcode
+        {"PACK-6", true, nullptr, ""},  // type 3 is not an article code
+        {"MISSING", true, nullptr, ""},
+        {"Q'1", true, "O'NEILL", "800'Q"},
+    };
+    for (const auto& c : cases) {
+        CDomainArticolo a(&db());
+        EXPECT_EQ(a.DB_Load_From_CODICE_ALTERNATIVO(c.code, c.asArticleCode), c.found != nullptr) << c.code;
+        EXPECT_STREQ(a.Get_ID(), c.found ? c.found : "") << c.code;
+        EXPECT_STREQ(a.Get_CODICE_EAN(), c.ean) << c.code;
+    }
 }
 
 TEST_P(ArticleLookup, GeneratedCodeFollowsTheHighestCodeOfTheConfiguredLength)
@@ -151,14 +151,7 @@ TEST_P(ArticleLookup, GeneratedCodeFollowsTheHighestCodeOfTheConfiguredLength)
     EXPECT_STREQ(a.GeneraCodiceArticolo(1), "1000000000000");
 }
 
-TEST_P(ArticleLookup, HighestCodeBeginningWithLettersRestartsDecimalCodesAtOne)
-{
-    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000123')");
-    Exec("INSERT INTO ARTICOLO (ID) VALUES ('ABC123')");
-    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 1), "000001");
-}
-
-TEST_P(ArticleLookup, BaseThirtySixCodes)
+TEST_P(ArticleLookup, BaseThirtySixCodesAndDecimalCodesAfterLetters)
 {
     EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 2), "000001");
     Exec("INSERT INTO ARTICOLO (ID) VALUES ('000009')");
@@ -167,6 +160,9 @@ TEST_P(ArticleLookup, BaseThirtySixCodes)
     EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 2), "000100");
     Exec("INSERT INTO ARTICOLO (ID) VALUES ('00A0ZZ')");
     EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 2), "00A100");
+    // The highest code begins with letters: decimal codes restart at one.
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('ABC123')");
+    EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 1), "000001");
 }
 
 TEST_P(ArticleLookup, PictureFallsBackFromArticleToGroupFamilyAndCategory)

@@ -61,7 +61,7 @@ protected:
 
 }  // namespace
 
-TEST_P(MasterData, VatCodeSavesRoundedLoadsEditsAndDeletes)
+TEST_P(MasterData, VatCodeSavesRoundedLoadsEditsDeletesAndCopies)
 {
     ASSERT_TRUE(AddVat("22", "22", "Aliquota ordinaria", 1));
     ASSERT_TRUE(AddVat("N4", "0"));
@@ -96,10 +96,8 @@ TEST_P(MasterData, VatCodeSavesRoundedLoadsEditsAndDeletes)
     vat.Set_CODICE("X");
     ASSERT_TRUE(vat.DB_Load());
     EXPECT_EQ(S(vat.Get_ALIQUOTA()), "22.46");
-}
 
-TEST_P(MasterData, PrecisionIsReadWhenTheObjectIsBuiltAndCopiesRoundAgain)
-{
+    // The precision is read when the object is built, and copies round again.
     CDomainIva before(&db());
     config.Set("precisione/iva", "0");
     CDomainIva after(&db());

@@ -10,7 +10,7 @@
 #include "orvelmagdb/module/Library.h"
 #include "orvelmagdb/recordsets/masterdata/IvaSet.h"
 
-TEST(ModuleEntry, LoadingTheLibraryRegisteredItsRecordsetClasses)
+TEST(ModuleEntry, LoadingRegisteredTheClassesASecondAttachIsRefusedAndTheVersionIsKnown)
 {
     CRuntimeClass* cls = AfxFindRuntimeClass("CIvaSet");
     ASSERT_NE(cls, nullptr);
@@ -20,14 +20,11 @@ TEST(ModuleEntry, LoadingTheLibraryRegisteredItsRecordsetClasses)
     ASSERT_NE(object, nullptr);
     EXPECT_TRUE(object->IsKindOf(RUNTIME_CLASS(CIvaSet)));
     EXPECT_EQ(AfxFindRuntimeClass("CNoSuchSet"), nullptr);
-}
-
-TEST(ModuleEntry, ASecondAttachIsRefusedAndThreadNoticesDoNothing)
-{
     EXPECT_EQ(OrvelMagDbDllMain(nullptr, DLL_PROCESS_ATTACH, nullptr), 0) << "the module is initialised already";
     EXPECT_EQ(OrvelMagDbDllMain(nullptr, DLL_THREAD_ATTACH, nullptr), 1);
     EXPECT_EQ(OrvelMagDbDllMain(nullptr, DLL_THREAD_DETACH, nullptr), 1);
     EXPECT_NE(AfxFindRuntimeClass("CGruppoSet"), nullptr);
+    EXPECT_STREQ(OrvelMagDbVersion(), ORVEL_VERSION_TEXT);
 }
 
 // Detaching is what unloading the library does; it runs in a child process so that the rest of
@@ -43,9 +40,4 @@ TEST(ModuleEntryDeathTest, DetachUnregistersTheClasses)
             std::exit(before && result == 1 && !after ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
-}
-
-TEST(ModuleEntry, ReportsItsVersion)
-{
-    EXPECT_STREQ(OrvelMagDbVersion(), ORVEL_VERSION_TEXT);
 }

@@ -95,7 +95,7 @@ TEST_P(OrvelDbPartners, ViewsNameWhatTheReferencesPointAtAndNullWhereTheyAreEmpt
     EXPECT_STREQ(band.DESCRIZIONE, "Dell'Angelo");
 }
 
-TEST_P(OrvelDbPartners, PartnerLoadsWithItsBandRoundedToTheDiscountPrecision)
+TEST_P(OrvelDbPartners, PartnerLoadsWithItsBandRoundedToTheDiscountPrecisionOrShowsTheError)
 {
     CDomainAzienda partner(&db());
     partner.Set_ID(7);
@@ -128,10 +128,8 @@ TEST_P(OrvelDbPartners, PartnerLoadsWithItsBandRoundedToTheDiscountPrecision)
     assigned = later;
     EXPECT_EQ(S(assigned.Get_SCONTO_SCONTO_1()), "12.3");
     EXPECT_EQ(S(assigned.Get_SCONTO_PROVVIGIONE()), "-2.3");
-}
 
-TEST_P(OrvelDbPartners, PartnerThatIsNotThereDoesNotLoadAndErrorsAreShown)
-{
+    // A partner that is not there does not load; a database error is shown.
     orvel::test::MessageRecorder messages;
     CDomainAzienda none(&db());
     EXPECT_FALSE(none.IsValid());

@@ -34,13 +34,7 @@ protected:
         rs.Open();
         rs.AddNew();
         rs.ID = id;
-        TIMESTAMP_STRUCT seated{};
-        seated.year = 2024;
-        seated.month = 5;
-        seated.day = 17;
-        seated.hour = 20;
-        seated.minute = 30;
-        rs.DATA = seated;
+        rs.DATA = TIMESTAMP_STRUCT{2024, 5, 17, 20, 30, 0, 0};
         rs.TAVOLO = "Tavolo 4";
         rs.COPERTI = covers;
         rs.SetFieldNull(&rs.COPERTI, FALSE);
@@ -68,66 +62,46 @@ protected:
     }
 };
 
-TEST_P(OrvelRistDbOrders, OrderKeepsWhatThePreBillCharges)
+TEST_P(OrvelRistDbOrders, OrderKeepsWhatThePreBillChargesAndItsDocumentsOnce)
 {
     AddOrder(3, 2, "1.50", "10");
-    AddOrder(4, 0, "", "");
+    AddOrder(4, 0, "", "");  // no cover price or service: NULL texts, which read as zero amounts
+    AddOrderDocument(3, 21, 1);
+    AddOrderDocument(3, 22, 2);
+    AddOrderDocument(4, 23, 1);
 
     CComandaSet rs(&db());
-    rs.m_strFilter = "ID = 3";
+    rs.m_strSort = "ID";
     rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
+    ASSERT_EQ(rs.GetRecordCount(), 2);
     EXPECT_EQ(rs.COPERTI, 2);
     EXPECT_STREQ(Decimal(rs.PREZZO_COPERTO, 127).ToString2(127, false), "1.50");
     EXPECT_STREQ(Decimal(rs.PERC_SERVIZIO, 127).ToString2(127, false), "10");
     EXPECT_STREQ(rs.TAVOLO, "Tavolo 4");
     EXPECT_EQ(rs.DATA.hour, 20);
     EXPECT_TRUE(rs.IsFieldNull(&rs.ID_COLLABORATORE));
-    rs.Close();
-
-    // An order without cover price or service: NULL texts, which read as zero amounts.
-    rs.m_strFilter = "ID = 4";
-    rs.Open();
-    ASSERT_FALSE(rs.IsEOF());
+    rs.MoveNext();
     EXPECT_EQ(rs.COPERTI, 0);
-    EXPECT_TRUE(rs.IsFieldNull(&rs.PREZZO_COPERTO));
+    EXPECT_TRUE(rs.IsFieldNull(&rs.PREZZO_COPERTO) && rs.IsFieldNull(&rs.PERC_SERVIZIO));
     EXPECT_TRUE(Decimal(rs.PREZZO_COPERTO, 127).IsZero());
-    EXPECT_TRUE(rs.IsFieldNull(&rs.PERC_SERVIZIO));
-    rs.Close();
 
-    rs.m_strFilter = "ID = 99";
-    rs.Open();
-    EXPECT_TRUE(rs.IsEOF());
-}
-
-TEST_P(OrvelRistDbOrders, OrderDocumentsAreFoundByTheirOrderOnce)
-{
-    AddOrder(3, 2, "1.50", "10");
-    AddOrder(4, 1, "2.00", "0");
-    AddOrderDocument(3, 21, 1);
-    AddOrderDocument(3, 22, 2);
-    AddOrderDocument(4, 23, 1);
-
-    CComandaOrdineSet rs(&db());
-    rs.m_strFilter = "ID_COMANDA = 3";
-    rs.m_strSort = "NUMERO";
-    rs.Open();
-    ASSERT_EQ(rs.GetRecordCount(), 2);
-    EXPECT_EQ(rs.ID_DOCUMENTO, 21);
-    rs.MoveNext();
-    EXPECT_EQ(rs.ID_DOCUMENTO, 22);
-    EXPECT_EQ(rs.NUMERO, 2);
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-
+    CComandaOrdineSet docs(&db());
+    docs.m_strFilter = "ID_COMANDA = 3";
+    docs.m_strSort = "NUMERO";
+    docs.Open();
+    ASSERT_EQ(docs.GetRecordCount(), 2);
+    EXPECT_EQ(docs.ID_DOCUMENTO, 21);
+    docs.MoveNext();
+    EXPECT_EQ(docs.ID_DOCUMENTO, 22);
+    EXPECT_EQ(docs.NUMERO, 2);
     // The same document sent twice for one order is refused.
-    rs.AddNew();
-    rs.ID_COMANDA = 3;
-    rs.ID_DOCUMENTO = 21;
-    rs.NUMERO = 3;
-    EXPECT_THROW(rs.Update(), CDBException);
-    rs.CancelUpdate();
-    rs.Close();
+    docs.AddNew();
+    docs.ID_COMANDA = 3;
+    docs.ID_DOCUMENTO = 21;
+    docs.NUMERO = 3;
+    EXPECT_THROW(docs.Update(), CDBException);
+    docs.CancelUpdate();
+    docs.Close();
     EXPECT_EQ(CountRows("COMANDA_ORDINE"), 3);
 }
 
