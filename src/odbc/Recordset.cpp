@@ -325,6 +325,31 @@ void CRecordset::runQuery()
         s.sql += statement;
     }
 
+    // A call that the dialect turns into several statements (SQLite's call tables: insert the call,
+    // then read its result) runs them as one transaction of its own when the caller has none:
+    // another connection's call in between would otherwise clear the row that holds this call's
+    // result.
+    const bool ownTransaction = statements.size() > 1 && !m_pDatabase->IsInTransaction();
+    if (!ownTransaction) {
+        runStatements(statements, procedureCall);
+        return;
+    }
+    m_pDatabase->BeginTrans();
+    try {
+        runStatements(statements, procedureCall);
+        m_pDatabase->CommitTrans();
+    } catch (...) {
+        if (m_pDatabase->IsInTransaction())
+            m_pDatabase->Rollback();
+        throw;
+    }
+}
+
+void CRecordset::runStatements(const std::vector<CString>& statements, bool procedureCall)
+{
+    RecordsetState& s = *m_state;
+    Connection& connection = m_pDatabase->GetConnection();
+    const CDialect& dialect = connection.dialect;
     SQLHDBC dbc = connection.dbc.get();
     for (std::size_t i = 0; i + 1 < statements.size(); ++i) {
         Statement prelude(dbc, connection.narrow);

@@ -144,6 +144,7 @@ protected:
 private:
     void collectBindings();
     void runQuery();
+    void runStatements(const std::vector<CString>& statements, bool procedureCall);
     void readResult(orvel::odbc::detail::Statement& query);
     void loadCurrent();
     void requireOpen(const char* operation) const;

@@ -111,6 +111,12 @@ TEST_F(VatCommand, ADatabaseThatCannotServeIsOneClearError)
 
 TEST_F(VatCommand, SchemaCheckAndSqlListing)
 {
+    // A mistyped file is named, not created empty; an empty database lists what it lacks.
+    CommandResult missing = Run("schema check");
+    EXPECT_EQ(missing.exitCode, 3) << missing.output;
+    EXPECT_NE(missing.output.find("there is no database"), std::string::npos) << missing.output;
+    EXPECT_FALSE(std::filesystem::exists(dir / "orvelmag.db"));
+    std::ofstream(dir / "orvelmag.db").close();
     CommandResult before = Run("schema check");
     EXPECT_EQ(before.exitCode, 1) << before.output;
     EXPECT_NE(before.output.find("problems"), std::string::npos) << before.output;
