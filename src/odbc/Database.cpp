@@ -49,6 +49,21 @@ void runTransactionSql(Connection& c, const CString& sql)
     statement.ExecDirect(sql);
 }
 
+// Ends the transaction of c with a commit or a rollback: by the dialect's statement where it has
+// one (SQLite, whose connection stays in autocommit), otherwise through the driver, which then
+// returns to autocommit.
+void endTransaction(Connection& c, bool commit)
+{
+    CString sql = commit ? c.dialect.CommitSql() : c.dialect.RollbackSql();
+    if (!sql.IsEmpty()) {
+        runTransactionSql(c, sql);
+        return;
+    }
+    Check(SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), commit ? SQL_COMMIT : SQL_ROLLBACK), c.dbc,
+          commit ? "SQLEndTran(SQL_COMMIT)" : "SQLEndTran(SQL_ROLLBACK)");
+    setAutocommit(c.dbc, true);
+}
+
 // Ends the transaction of c with a rollback; see CDatabase::Rollback.
 BOOL rollbackConnection(Connection& c)
 {
@@ -64,20 +79,14 @@ BOOL rollbackConnection(Connection& c)
     // A failed transaction is cleared first, so that the rollback itself may reach the database.
     health.failure.Empty();
     health.inTransaction = false;
-    CString rollback = c.dialect.RollbackSql();
     try {
-        if (rollback.IsEmpty()) {
-            Check(SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), SQL_ROLLBACK), c.dbc, "SQLEndTran(SQL_ROLLBACK)");
-            setAutocommit(c.dbc, true);
-        } else {
-            runTransactionSql(c, rollback);
-        }
+        endTransaction(c, false);
     } catch (const CDBException&) {
         if (!wasFailed)
             throw;
         // The failure has already ended the transaction (SQLite rolls back by itself on a full
         // disk): "no transaction is active" is no news to the caller, who was told the cause.
-        if (rollback.IsEmpty()) {
+        if (c.dialect.RollbackSql().IsEmpty()) {
             try {
                 setAutocommit(c.dbc, true);
             } catch (const CDBException&) {
@@ -322,14 +331,8 @@ BOOL CDatabase::CommitTrans()
     Connection& c = GetConnection();
     if (!c.health->inTransaction)
         return FALSE;
-    CString commit = c.dialect.CommitSql();
     try {
-        if (commit.IsEmpty()) {
-            Check(SQLEndTran(SQL_HANDLE_DBC, c.dbc.get(), SQL_COMMIT), c.dbc, "SQLEndTran(SQL_COMMIT)");
-            setAutocommit(c.dbc, true);
-        } else {
-            runTransactionSql(c, commit);
-        }
+        endTransaction(c, true);
     } catch (const CDBException&) {
         // A fatal failure leaves the transaction failed for the caller's Rollback; any other
         // failure rolls it back here, so that the connection is not left in a transaction
