@@ -145,8 +145,7 @@ TEST_F(DocumentLine, SettersRoundToTheirPrecisionAndDeriveThePrices)
                   S(l.Get_SCONTO1()) + " " + S(l.Get_ALIQUOTA_IVA()) + " " + S(l.Get_PREZZO_ACQUISTO()),
               "1.235 0.12346 2.1235 10.13 -4.56 1.01");
 
-    l.Set_ALIQUOTA_IVA(D("22"));
-    l.Set_PREZZO_PZ(CString("100"), true);
+    l.Set_ALIQUOTA_IVA(D("22")), l.Set_PREZZO_PZ(CString("100"), true);
     EXPECT_EQ(N(l.Get_PREZZO_PZ_IVATO()), "122");
     l.Set_PREZZO_PZ_IVATO(D("10"), true);
     EXPECT_EQ(S(l.Get_PREZZO_PZ()), "8.20");
@@ -155,11 +154,9 @@ TEST_F(DocumentLine, SettersRoundToTheirPrecisionAndDeriveThePrices)
 
     // A line keeps the precisions it was built with; a new line, or a reset one, takes the new.
     config.Set("precisione/prezzi", "0");
-    l.Set_PREZZO_PZ(D("2.5"), false);
-    EXPECT_EQ(S(l.Get_PREZZO_PZ()), "2.5");
     Line copy(l);
-    copy.Set_PREZZO_PZ(D("2.555"), false);
-    EXPECT_EQ(S(copy.Get_PREZZO_PZ()), "2.56");
+    l.Set_PREZZO_PZ(D("2.5"), false), copy.Set_PREZZO_PZ(D("2.555"), false);
+    EXPECT_EQ(S(l.Get_PREZZO_PZ()) + " " + S(copy.Get_PREZZO_PZ()), "2.5 2.56");
     l.Reset();
     EXPECT_EQ(Fingerprint(l), Fingerprint(Line(nullptr)));
     l.Set_PREZZO_PZ(D("2.5"), false);
@@ -205,8 +202,7 @@ TEST_F(DocumentLine, EqualityForMergingLooksAtTheIdentityOfTheSaleOnly)
 TEST_F(DocumentLine, SumsAddQuantitiesAndKeepEverythingElse)
 {
     Line a(nullptr), b(nullptr);
-    FillAll(a);
-    FillAll(b);
+    FillAll(a), FillAll(b);
     b.Set_PREZZO_PZ(D("1"), false), b.Set_DESCRIZIONE("other"), b.Set_PESO_IMBALLO(D("9"));
     b.Set_QUANTITA_OMAGGIO_PAGATA(D("0.00001"));
     const Line sum = a + b;
@@ -220,8 +216,7 @@ TEST_F(DocumentLine, SumsAddQuantitiesAndKeepEverythingElse)
     EXPECT_EQ(Fingerprint(a), Fingerprint(sum));
 
     CDomainVoceDocumentoModa m(nullptr);
-    FillAll(m);
-    m.Set_ID_COLORE("NERO");
+    FillAll(m), m.Set_ID_COLORE("NERO");
     m += b;
     expected.Set_QUANTITA_LORDA(D("13")), expected.Set_NUMERO_IMBALLI(3);
     EXPECT_EQ(Fingerprint(m), Fingerprint(expected)) << "a fashion sum keeps gross quantity and packages";
@@ -273,7 +268,7 @@ protected:
 
 TEST_P(DocumentLineDb, VatCodeLooksUpItsRate)
 {
-    orvel::test::MessageRecorder boxes;
+    orvel::test::MessageRecorder boxes;  // no box but for the failure at the end
     Line l(&db());
     l.Set_ALIQUOTA_IVA(D("10")), l.Set_ID_IVA("22", false);
     EXPECT_EQ(N(l.Get_ALIQUOTA_IVA()), "10") << "no lookup asked";
@@ -281,12 +276,10 @@ TEST_P(DocumentLineDb, VatCodeLooksUpItsRate)
     EXPECT_EQ(S(l.Get_ALIQUOTA_IVA()), "4.13");
     l.Set_ID_IVA("99", true);
     EXPECT_EQ(l.Get_ID_IVA() + S(l.Get_ALIQUOTA_IVA()).c_str(), "994.13") << "a missing code leaves the rate";
-    EXPECT_TRUE(boxes.messages.empty());
 
     Exec("ALTER TABLE IVA RENAME TO IVA_ALTROVE");
     l.Set_ID_IVA("22", true);
-    EXPECT_EQ(S(l.Get_ALIQUOTA_IVA()), "4.13");
-    EXPECT_EQ(boxes.messages.size(), 1u) << "the database error is shown";
+    EXPECT_EQ(S(l.Get_ALIQUOTA_IVA()) + " " + std::to_string(boxes.messages.size()), "4.13 1") << "error shown";
 }
 
 TEST_P(DocumentLineDb, LinesRoundTripThroughTheStoredLines)
