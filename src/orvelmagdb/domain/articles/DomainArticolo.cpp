@@ -14,6 +14,7 @@
 #include "orveldblib/Base36Numeric.h"
 #include "orveldblib/ODBCRecordset.h"
 #include "orveldlglib/ApplicationAdministrator.h"
+#include "orvelmagdb/base/Amounts.h"
 #include "orvelmagdb/domain/promotions/DomainFasciaSconto.h"
 #include "orvelmagdb/recordsets/articles/ARTICOLO_FORNITORE_COMPLETO.h"
 #include "orvelmagdb/recordsets/articles/ArticoloCompletoSet.h"
@@ -657,15 +658,12 @@ int PrecisioneSconti() { return Config()->GetParamAsInt("precisione/sconti"); }
 const Decimal kCento(100L);
 const Decimal kUno(1L);
 
-// 1 - discount/100: what is left of a price after a discount.
-Decimal Residuo(const Decimal& discount) { return kUno - discount / kCento; }
-
 }  // namespace
 
 Decimal CDomainArticolo::CalcolaCostoNetto(const Decimal& list, const Decimal& s1, const Decimal& s2,
                                            const Decimal& s3, const Decimal& s4)
 {
-    Decimal result = list * Residuo(s1) * Residuo(s2) * Residuo(s3) * Residuo(s4);
+    Decimal result = list * Amounts::Remainder(s1) * Amounts::Remainder(s2) * Amounts::Remainder(s3) * Amounts::Remainder(s4);
     return result.Round3(PrecisionePrezzi());
 }
 
@@ -676,10 +674,10 @@ Decimal CDomainArticolo::CalcolaCostoListino(const Decimal& cost, const Decimal&
     if (s1 == kCento || s2 == kCento || s3 == kCento || s4 == kCento)
         return Decimal();
     Decimal result = cost;
-    result /= Residuo(s1);
-    result /= Residuo(s2);
-    result /= Residuo(s3);
-    result /= Residuo(s4);
+    result /= Amounts::Remainder(s1);
+    result /= Amounts::Remainder(s2);
+    result /= Amounts::Remainder(s3);
+    result /= Amounts::Remainder(s4);
     return result.Round3(PrecisionePrezzi());
 }
 
@@ -749,7 +747,7 @@ Decimal CDomainArticolo::CalcolaPrezzoScontato(const Decimal& price, const Decim
 {
     if (discount == kCento)
         return Decimal();
-    Decimal result = price * Residuo(discount);
+    Decimal result = price * Amounts::Remainder(discount);
     return result.Round3(PrecisionePrezzi());
 }
 
