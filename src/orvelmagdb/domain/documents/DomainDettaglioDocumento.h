@@ -122,6 +122,12 @@ public:
     long Get_TOTALE_IMBALLI() const;
 
 protected:
+    // The line type is decided by the first character of TIPO: "A" article line, "B" line
+    // without article match, "R" reference line.
+    static bool IsTipoArticolo(const CDomainVoceDocumento& voce);
+    static bool IsTipoSenzaArticolo(const CDomainVoceDocumento& voce);
+    static bool IsTipoRiferimento(const CDomainVoceDocumento& voce);
+
     // The one-line operations behind Add and AddQtaDaEvadere: bDaEvadere takes the quantity
     // still to be fulfilled of the new line instead of its quantity.
     int AddVoce(const CDomainVoceDocumento* pVoce, bool bMerge, bool bDaEvadere);
