@@ -598,14 +598,17 @@ bool CDomainDocumento::Update_DETTAGLIO(EDB_Operation)
 }
 
 // On edit the lines go first; on add the header goes first, so that it has its key before the
-// links, the VAT summary and the lines that refer to it.
+// links, the VAT summary and the lines that refer to it. The line write lets database errors
+// through; here they are shown and answered with false like those of the other steps, so that
+// the host only has to roll back on false.
 bool CDomainDocumento::DB_Update(EDB_Operation op)
 {
-    if (op == DB_OPERATION_EDIT && !Update_DETTAGLIO(op))
+    auto lines = [&] { return ReportDBErrors([&] { return Update_DETTAGLIO(op); }); };
+    if (op == DB_OPERATION_EDIT && !lines())
         return false;
     if (!Update_DOCUMENTO(op) || !Update_DOCUMENTI_ASSOCIATI(op) || !Update_IVA_DOCUMENTO(op))
         return false;
-    if (op != DB_OPERATION_EDIT && !Update_DETTAGLIO(op))
+    if (op != DB_OPERATION_EDIT && !lines())
         return false;
     return true;
 }
