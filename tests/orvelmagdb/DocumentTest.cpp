@@ -150,6 +150,7 @@ TEST_P(Document, NumberWithoutSeriesIsStoredAsOneBlankAndCounterIsRead)
     serieA->Set_SERIE("A");
     ASSERT_TRUE(serieA->DB_AddNew());
     auto next = NewDocument(0);
+    EXPECT_EQ(next->GeneraNumeroDocumento(), 12);
     next->Set_SERIE("A");
     EXPECT_EQ(next->GeneraNumeroDocumento(), 40);
     next->Set_SERIE("NOCOUNTER");

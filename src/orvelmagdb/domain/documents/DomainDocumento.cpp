@@ -210,14 +210,16 @@ void CDomainDocumento::Set_SERIE_E_NUMERO(const CString& text)
 }
 
 // The series goes through the filter quoting like every text in a filter, so that a series
-// holding a quote finds its counter instead of breaking the statement.
+// holding a quote finds its counter instead of breaking the statement. No series is looked up in
+// the form documents store it, a single blank, which is the series the counter is kept under.
 long CDomainDocumento::GeneraNumeroDocumento()
 {
     long number = 0;
+    const CString serie = SERIE.IsEmpty() ? CString(" ") : SERIE;
     ReportDBErrors([&] {
         CProgressivoCausaleCompletoSet rs(GetDatabase());
         rs.m_strFilter.Format("(ID_CAUSALE = %ld) AND (ID_SOCIETA = %ld) AND (SERIE_PROG = '%s') AND (ANNO_PROG = %04ld)",
-                              CAUSALE.Get_ID(), ID_SOCIETA, SetFilterParam(SERIE).GetString(), ANNO);
+                              CAUSALE.Get_ID(), ID_SOCIETA, SetFilterParam(serie).GetString(), ANNO);
         rs.Open();
         if (!rs.IsEOF())
             number = rs.NUMERO_PROG;
