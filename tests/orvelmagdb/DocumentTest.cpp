@@ -305,6 +305,13 @@ TEST_P(Document, TotalsAndVatSummaryOfLinesAndExpenses)
         EXPECT_EQ(summary(), c.rows);
         EXPECT_EQ(D(Query("SELECT TOTALE FROM DOCUMENTO WHERE ID = " + std::to_string(doc->Get_ID())).c_str()),
                   D(c.totale));
+        auto loaded = Reload(doc->Get_ID());
+        EXPECT_EQ(loaded->Get_TOTALE_IVA(), D(c.iva));
+        EXPECT_EQ(loaded->Get_TOTALE_IMPONIBILE(), D(c.imponibile));
+        EXPECT_EQ(loaded->Get_TOTALE_SCONTO_EXTRA(), D("50"));
+        EXPECT_EQ(loaded->Get_SPESE_TRASPORTO(), D(c.amount));
+        EXPECT_EQ(loaded->Get_ID_IVA_SPESE_TRASPORTO().str(), c.code);
+        EXPECT_EQ(loaded->Get_ALIQUOTA_IVA_SPESE_TRASPORTO(), D(c.rate));
         // An edit replaces the summary with the one of the document as it is now.
         doc->Set_SPESE_TRASPORTO(D("0"));
         ASSERT_TRUE(doc->DB_Edit());

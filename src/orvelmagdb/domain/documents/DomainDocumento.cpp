@@ -20,6 +20,12 @@
 #include "orvelmagdb/recordsets/documents/ProgressivoCausaleCompletoSet.h"
 #include "orvelmagdb/recordsets/documents/TestataDocumentoSet.h"
 
+// The eleven totals, stored in the header row and read from the header view under their own names.
+#define ORVEL_DOCUMENTO_TOTALS(X)                                                                        \
+    X(TOTALE_IMPORTO_ACQUISTO) X(TOTALE_IMPONIBILE) X(TOTALE_IMPORTO) X(TOTALE_SCONTO_EXTRA) X(TOTALE_SCONTO) \
+    X(TOTALE_OMAGGIO) X(TOTALE_IMPORTO_NETTO) X(TOTALE_NETTO_DOCUMENTO) X(TOTALE_IVA) X(TOTALE)             \
+    X(TOTALE_PROVVIGIONE)
+
 namespace {
 
 // A long column that may be NULL, read with the value NULL stands for.
@@ -431,18 +437,10 @@ void CDomainDocumento::FromRecordset(CTestataDocumentoSet& rs)
     ALIQUOTA_IVA_SPESE_INCASSO = Decimal(rs.D_ALIQUOTA_IVA_SPESE_INCASSO, 127);
     ALIQUOTA_IVA_SPESE_TRASPORTO = Decimal(rs.D_ALIQUOTA_IVA_SPESE_TRASPORTO, 127);
     ALIQUOTA_IVA_SPESE_VARIE = Decimal(rs.D_ALIQUOTA_IVA_SPESE_VARIE, 127);
+#define ORVEL_DOCUMENTO_READ_TOTAL(name) name = Decimal(rs.name, 127);
+    ORVEL_DOCUMENTO_TOTALS(ORVEL_DOCUMENTO_READ_TOTAL)
+#undef ORVEL_DOCUMENTO_READ_TOTAL
 
-    TOTALE_IMPORTO_ACQUISTO = Decimal(rs.TOTALE_IMPORTO_ACQUISTO, 127);
-    TOTALE_IMPONIBILE = Decimal(rs.TOTALE_IMPONIBILE, 127);
-    TOTALE_IMPORTO = Decimal(rs.TOTALE_IMPORTO, 127);
-    TOTALE_SCONTO_EXTRA = Decimal(rs.TOTALE_SCONTO_EXTRA, 127);
-    TOTALE_SCONTO = Decimal(rs.TOTALE_SCONTO, 127);
-    TOTALE_OMAGGIO = Decimal(rs.TOTALE_OMAGGIO, 127);
-    TOTALE_IMPORTO_NETTO = Decimal(rs.TOTALE_IMPORTO_NETTO, 127);
-    TOTALE_NETTO_DOCUMENTO = Decimal(rs.TOTALE_NETTO_DOCUMENTO, 127);
-    TOTALE_IVA = Decimal(rs.TOTALE_IVA, 127);
-    TOTALE = Decimal(rs.TOTALE, 127);
-    TOTALE_PROVVIGIONE = Decimal(rs.TOTALE_PROVVIGIONE, 127);
 }
 
 // The reason decides which sections of the header are stored: a section the reason does not
@@ -519,17 +517,9 @@ void CDomainDocumento::ToRecordset(CDocumentoSet& rs) const
     rs.ALIQUOTA_IVA_SPESE_INCASSO = ToStoredText(ALIQUOTA_IVA_SPESE_INCASSO);
     rs.ALIQUOTA_IVA_SPESE_TRASPORTO = ToStoredText(ALIQUOTA_IVA_SPESE_TRASPORTO);
     rs.ALIQUOTA_IVA_SPESE_VARIE = ToStoredText(ALIQUOTA_IVA_SPESE_VARIE);
-    rs.TOTALE = ToStoredText(TOTALE);
-    rs.TOTALE_IMPORTO = ToStoredText(TOTALE_IMPORTO);
-    rs.TOTALE_IMPORTO_NETTO = ToStoredText(TOTALE_IMPORTO_NETTO);
-    rs.TOTALE_NETTO_DOCUMENTO = ToStoredText(TOTALE_NETTO_DOCUMENTO);
-    rs.TOTALE_IVA = ToStoredText(TOTALE_IVA);
-    rs.TOTALE_OMAGGIO = ToStoredText(TOTALE_OMAGGIO);
-    rs.TOTALE_IMPORTO_ACQUISTO = ToStoredText(TOTALE_IMPORTO_ACQUISTO);
-    rs.TOTALE_SCONTO_EXTRA = ToStoredText(TOTALE_SCONTO_EXTRA);
-    rs.TOTALE_SCONTO = ToStoredText(TOTALE_SCONTO);
-    rs.TOTALE_IMPONIBILE = ToStoredText(TOTALE_IMPONIBILE);
-    rs.TOTALE_PROVVIGIONE = ToStoredText(TOTALE_PROVVIGIONE);
+#define ORVEL_DOCUMENTO_WRITE_TOTAL(name) rs.name = ToStoredText(name);
+    ORVEL_DOCUMENTO_TOTALS(ORVEL_DOCUMENTO_WRITE_TOTAL)
+#undef ORVEL_DOCUMENTO_WRITE_TOTAL
 
     rs.NOTA = NOTA;
     rs.NOTA2 = NOTA2;
