@@ -210,14 +210,16 @@ void CDomainDocumento::Set_SERIE_E_NUMERO(const CString& text)
 }
 
 // The series goes through the filter quoting like every text in a filter, so that a series
-// holding a quote finds its counter instead of breaking the statement.
+// holding a quote finds its counter instead of breaking the statement. No series is looked up in
+// the form documents store it, a single blank, which is the series the counter is kept under.
 long CDomainDocumento::GeneraNumeroDocumento()
 {
     long number = 0;
+    const CString serie = SERIE.IsEmpty() ? CString(" ") : SERIE;
     ReportDBErrors([&] {
         CProgressivoCausaleCompletoSet rs(GetDatabase());
         rs.m_strFilter.Format("(ID_CAUSALE = %ld) AND (ID_SOCIETA = %ld) AND (SERIE_PROG = '%s') AND (ANNO_PROG = %04ld)",
-                              CAUSALE.Get_ID(), ID_SOCIETA, SetFilterParam(SERIE).GetString(), ANNO);
+                              CAUSALE.Get_ID(), ID_SOCIETA, SetFilterParam(serie).GetString(), ANNO);
         rs.Open();
         if (!rs.IsEOF())
             number = rs.NUMERO_PROG;
@@ -598,14 +600,17 @@ bool CDomainDocumento::Update_DETTAGLIO(EDB_Operation)
 }
 
 // On edit the lines go first; on add the header goes first, so that it has its key before the
-// links, the VAT summary and the lines that refer to it.
+// links, the VAT summary and the lines that refer to it. The line write lets database errors
+// through; here they are shown and answered with false like those of the other steps, so that
+// the host only has to roll back on false.
 bool CDomainDocumento::DB_Update(EDB_Operation op)
 {
-    if (op == DB_OPERATION_EDIT && !Update_DETTAGLIO(op))
+    auto lines = [&] { return ReportDBErrors([&] { return Update_DETTAGLIO(op); }); };
+    if (op == DB_OPERATION_EDIT && !lines())
         return false;
     if (!Update_DOCUMENTO(op) || !Update_DOCUMENTI_ASSOCIATI(op) || !Update_IVA_DOCUMENTO(op))
         return false;
-    if (op != DB_OPERATION_EDIT && !Update_DETTAGLIO(op))
+    if (op != DB_OPERATION_EDIT && !lines())
         return false;
     return true;
 }
