@@ -30,7 +30,8 @@ public:
 
     bool AggiungiDettaglio(const CDomainCausaleMagazzino& causale, const CDomainDettaglioDocumento* pDettaglio,
                            bool bMerge) override;
-    // Reads the document's reason and its fashion lines and imports them. A document id that has
-    // no row imports nothing and answers true (there is nothing to add).
+    // Reads the document's reason and its fashion lines and imports them. False without a
+    // connection, for a document id that has no row (nothing is imported), and on a database
+    // error, which is shown in the error box.
     bool AggiungiDettaglio(long lIdDocumento, bool bMerge) override;
 };

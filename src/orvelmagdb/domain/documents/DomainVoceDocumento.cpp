@@ -250,6 +250,10 @@ Decimal CDomainVoceDocumento::Scontato(const Decimal& extra) const
     return gross;
 }
 
+// A negative rate marks a code outside the VAT field (exempt by law, not taxed at all): such a
+// line has no taxable amount, so it is charged no VAT either, and its total is its net amount.
+Decimal CDomainVoceDocumento::AliquotaApplicata() const { return ALIQUOTA_IVA < Decimal() ? Decimal() : ALIQUOTA_IVA; }
+
 Decimal CDomainVoceDocumento::OmaggioConIva() const { return Get_QTO_X_PR() * Decimal(Get_INV_SCONTA_IVA()); }
 
 Decimal CDomainVoceDocumento::Get_TOTALE_IMPORTO() const { return Rounded(Get_QT_X_PR(), m_nPrecisionePrezzi); }
@@ -266,7 +270,6 @@ Decimal CDomainVoceDocumento::Get_TOTALE_OMAGGIO() const
 
 Decimal CDomainVoceDocumento::Get_TOTALE_IMPONIBILE(const Decimal& extra) const
 {
-    // A negative rate marks a code outside the VAT field: nothing of the line is taxable.
     if (ALIQUOTA_IVA < Decimal())
         return Rounded(Decimal(), m_nPrecisionePrezzi);
     return Rounded(Scontato(extra) + OmaggioConIva(), m_nPrecisionePrezzi);
@@ -289,13 +292,13 @@ Decimal CDomainVoceDocumento::Get_TOTALE_IMPORTO_NETTO(const Decimal& extra) con
 
 Decimal CDomainVoceDocumento::Get_TOTALE_IVA(const Decimal& extra) const
 {
-    return Rounded(PercentOf(Scontato(extra) + OmaggioConIva(), ALIQUOTA_IVA), m_nPrecisionePrezzi);
+    return Rounded(PercentOf(Scontato(extra) + OmaggioConIva(), AliquotaApplicata()), m_nPrecisionePrezzi);
 }
 
 Decimal CDomainVoceDocumento::Get_TOTALE(const Decimal& extra) const
 {
     const Decimal net = Scontato(extra);
-    return Rounded(net + PercentOf(net + OmaggioConIva(), ALIQUOTA_IVA), m_nPrecisionePrezzi);
+    return Rounded(net + PercentOf(net + OmaggioConIva(), AliquotaApplicata()), m_nPrecisionePrezzi);
 }
 
 Decimal CDomainVoceDocumento::Get_TOTALE_SCONTO(const Decimal& extra) const

@@ -106,7 +106,9 @@ public:
 
     // ---- amounts of the line ----
     // Those taking a Decimal take the extra discount percentage to apply (the document's, the
-    // line's own, or zero). Every result is rounded to the price precision.
+    // line's own, or zero). Every result is rounded to the price precision. A line with a negative
+    // VAT rate (a code outside the VAT field) has no taxable amount and no VAT. The applied margin
+    // of a line whose unit coefficient is 0 throws DecimalDivideByZeroException.
     Decimal Get_TOTALE_IMPORTO() const;                          // gross, free gift included
     Decimal Get_TOTALE_IMPORTO_ACQUISTO() const;                 // cost of sold and borne units
     Decimal Get_TOTALE_OMAGGIO() const;                          // free gift charged with VAT
@@ -224,6 +226,8 @@ private:
     Decimal Scontato(const Decimal& extra) const;
     // Value of the free gift that is charged with VAT.
     Decimal OmaggioConIva() const;
+    // The VAT rate the line is charged at: its own, or none for a negative rate.
+    Decimal AliquotaApplicata() const;
 };
 
 #undef ORVEL_VOCE_TEXT
