@@ -177,26 +177,16 @@ CDomainVoceDocumentoMagazzino BuildLine(CDatabase& db, const CDomainArticolo& ar
 }
 
 // The number the document takes: one above the last number used by the counter of its reason,
-// company, series and year. A document without series is stored with the series " ", and the
-// counter that saving it keeps carries that series, while a counter set up for "no series" may
-// carry the empty one: both are read and the higher one counts.
+// company, series and year (saving the document advances the counter).
 long NextNumber(CDatabase& db, CDomainDocumento& doc)
 {
-    const CString series = doc.Get_SERIE();
-    std::vector<CString> readAs{series};
-    if (series.IsEmpty() || series == " ")
-        readAs = {CString(""), CString(" ")};
-    long last = 0;
-    for (const CString& s : readAs) {
-        doc.Set_SERIE(s);
-        const int before = ReportedErrors();
-        last = std::max(last, doc.GeneraNumeroDocumento());
-        if (ReportedErrors() != before) {
-            StopIfFailed(db);
-            throw DatabaseError{};
-        }
+    // 0 answers both "no number used yet" and a database error, which the library has shown.
+    const int before = ReportedErrors();
+    const long last = doc.GeneraNumeroDocumento();
+    if (ReportedErrors() != before) {
+        StopIfFailed(db);
+        throw DatabaseError{};
     }
-    doc.Set_SERIE(series);
     return last + 1;
 }
 

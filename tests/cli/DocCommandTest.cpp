@@ -75,11 +75,11 @@ TEST_P(DocCommand, NewDocumentIsPricedMergedTotalledAndShownToTheCent)
     EXPECT_TRUE(HasRow(Ok("doc new --reason 1 --customer 101 --line A2:1"), "added document \\d+: FT n\\. 00002 .*"));
     EXPECT_TRUE(
         HasRow(Ok("doc new --reason 1 --customer 101 --series B --line A2:1"), "added document \\d+: FT n\\. B/00001 .*"));
-    // A counter set up without series continues from where it was set.
+    // A counter set up for a series continues from where it was set.
     const std::time_t now = std::time(nullptr);
-    Ok("reason add 3 Reso --type RS --counter :" + std::to_string(std::localtime(&now)->tm_year + 1900) + ":40");
-    EXPECT_TRUE(HasRow(Ok("doc new --reason 3 --line A2:1"), "added document \\d+: RS n\\. 00041 .*"));
-    EXPECT_TRUE(HasRow(Ok("doc new --reason 3 --line A2:1"), "added document \\d+: RS n\\. 00042 .*"));
+    Ok("reason add 3 Reso --type RS --counter R:" + std::to_string(std::localtime(&now)->tm_year + 1900) + ":40");
+    EXPECT_TRUE(HasRow(Ok("doc new --reason 3 --series R --line A2:1"), "added document \\d+: RS n\\. R/00041 .*"));
+    EXPECT_TRUE(HasRow(Ok("doc new --reason 3 --series R --line A2:1"), "added document \\d+: RS n\\. R/00042 .*"));
 }
 
 TEST_P(DocCommand, ABadDocumentIsRefusedWithAReasonAndNothingIsStored)
