@@ -141,8 +141,10 @@ void WriteReason(CDatabase& db, const CDomainCausaleMagazzino& reason)
 void WriteCounter(CDatabase& db, long reasonId, const Counter& counter)
 {
     const long company = CApplicationAdministrator::GetInstance()->GetUser()->Get_ID_SOCIETA();
+    // A document without series is stored, and numbered, under the series " ".
+    const std::string series = counter.series.empty() ? " " : counter.series;
     CString counterId;
-    counterId.Format("%ld/%s", reasonId, counter.series.c_str());
+    counterId.Format("%ld/%s", reasonId, series.c_str());
     CProgressivoSet rs(&db);
     rs.m_strFilter = "ID IS NULL";
     rs.Open();
@@ -150,8 +152,7 @@ void WriteCounter(CDatabase& db, long reasonId, const Counter& counter)
     rs.ID = counterId;
     rs.NUMERO = counter.last;
     rs.ANNO = counter.year;
-    rs.SERIE = counter.series.c_str();
-    rs.SetFieldNull(&rs.SERIE, FALSE);  // no series is stored as an empty text, as numbering asks for it
+    rs.SERIE = series.c_str();
     rs.RESET_NEW_YEAR = 1;
     rs.ID_SOCIETA = company;
     rs.Update();

@@ -80,6 +80,9 @@ TEST_P(DocCommand, NewDocumentIsPricedMergedTotalledAndShownToTheCent)
     Ok("reason add 3 Reso --type RS --counter R:" + std::to_string(std::localtime(&now)->tm_year + 1900) + ":40");
     EXPECT_TRUE(HasRow(Ok("doc new --reason 3 --series R --line A2:1"), "added document \\d+: RS n\\. R/00041 .*"));
     EXPECT_TRUE(HasRow(Ok("doc new --reason 3 --series R --line A2:1"), "added document \\d+: RS n\\. R/00042 .*"));
+    // So does a counter set up without series.
+    Ok("reason add 4 Nota --type NC --counter :" + std::to_string(std::localtime(&now)->tm_year + 1900) + ":7");
+    EXPECT_TRUE(HasRow(Ok("doc new --reason 4 --line A2:1"), "added document \\d+: NC n\\. 00008 .*"));
 }
 
 TEST_P(DocCommand, ABadDocumentIsRefusedWithAReasonAndNothingIsStored)

@@ -3,6 +3,7 @@
 
 #include "odbc/DBException.h"
 #include "orveldlglib/ApplicationAdministrator.h"
+#include "orvelmagdb/base/Amounts.h"
 #include "orvelmagdb/recordsets/documents/IvaDocumentoSet.h"
 #include "orvelmagdb/recordsets/masterdata/IvaSet.h"
 
@@ -75,14 +76,15 @@ void CDomainIvaDocumento::Set_TOTALE_IVA(const Decimal& value)
     TOTALE_IVA.Round3(m_nPrecisionePrezzi);
 }
 
+// The summary's totals are kept rounded after every contribution.
 void CDomainIvaDocumento::Add_TOTALE_IMPONIBILE(const Decimal& value)
 {
-    Set_TOTALE_IMPONIBILE(TOTALE_IMPONIBILE + value);
+    Amounts::AddRounded(TOTALE_IMPONIBILE, value, m_nPrecisionePrezzi);
 }
 
 void CDomainIvaDocumento::Add_TOTALE_IVA(const Decimal& value)
 {
-    Set_TOTALE_IVA(TOTALE_IVA + value);
+    Amounts::AddRounded(TOTALE_IVA, value, m_nPrecisionePrezzi);
 }
 
 bool CDomainIvaDocumento::DB_Load_IVA()
