@@ -264,6 +264,7 @@ TEST_P(ArticleCommand, BadArticlesAreRefusedWithAReasonAndNothingIsWritten)
         {"article add X1 Uno --alt X1:0", 2, "is the article's own code"},
         {"article add X1 Uno --alt Y:1 --alt Y:1", 2, "is given twice"},
         {"article add X1 Uno --supplier 9", 2, "is not ID:CODE:DESCRIPTION"},
+        {"article add X1 Uno --supplier 9:a:b --supplier 9:c:d", 2, "supplier 9 is given twice"},
         {"article add X1 ''", 2, "has no description"},
         {"article add X1", 2, "article add CODE DESCRIPTION"},
         {"article add X1 Uno --partner 7", 2, ""},
