@@ -91,20 +91,11 @@ TEST_P(Promotions, RunsFromItsFirstToItsLastDayAsStored)
         CDomainPromozione p = Make(CDomainPromozione::TIPO_SCONTO_PERCENTUALE);
         p.Set_DATA_INIZIO(c.start);
         p.Set_DATA_FINE(c.end);
-        EXPECT_EQ(p.IsInCorso(), c.running) << c.what << " (in memory)";
         ASSERT_TRUE(p.DB_AddNew()) << c.what;
         CDomainPromozione loaded = Reload(p.Get_ID());
         EXPECT_EQ(loaded.IsInCorso(), c.running) << c.what;
         EXPECT_EQ(loaded.Get_DATA_FINE().GetStatus(), c.end.GetStatus()) << c.what;
     }
-    // A date that is no date never runs.
-    CDomainPromozione p = Make(CDomainPromozione::TIPO_SCONTO_PERCENTUALE);
-    p.Set_DATA_FINE(TodayAt(1, 0, 0));
-    p.Ref_DATA_INIZIO().SetStatus(COleDateTime::invalid);
-    EXPECT_FALSE(p.IsInCorso());
-    p.Set_DATA_INIZIO(TodayAt(-1, 0, 0));
-    p.Ref_DATA_FINE().SetStatus(COleDateTime::invalid);
-    EXPECT_FALSE(p.IsInCorso());
 }
 
 TEST(PromotionDiscount, EachKindOnWorkedFigures)
@@ -127,24 +118,16 @@ TEST(PromotionDiscount, EachKindOnWorkedFigures)
         {"four 50% never take more than the price", P::TIPO_SCONTO_PERCENTUALE, "100", "22", true,
          [](P& p) { p.Set_SCONTO_1_PROMOZIONE(50), p.Set_SCONTO_2_PROMOZIONE(50), p.Set_SCONTO_3_PROMOZIONE(50),
                     p.Set_SCONTO_4_PROMOZIONE(50); }, "93.75"},
-        {"10% of 9.99 rounds to the cent", P::TIPO_SCONTO_PERCENTUALE, "9.99", "22", true,
-         [](P& p) { p.Set_SCONTO_1_PROMOZIONE(10); }, "1.00"},
         {"3 x 2 on 5", P::TIPO_MXN, "5", "22", true,
          [](P& p) { p.Set_MXN_PARTE_M(3), p.Set_MXN_PARTE_N(2); }, "5"},
         {"3 x 2 on 5, net of 22% VAT", P::TIPO_MXN, "5", "22", false,
          [](P& p) { p.Set_MXN_PARTE_M(3), p.Set_MXN_PARTE_N(2); }, "4.10"},
         {"fixed 8 net at 25% on 12", P::TIPO_PREZZO_FISSO, "12", "25", true,
          [](P& p) { p.Set_PREZZO_PROMOZIONE(8), p.Set_F_TIPO_PREZZO_PROMOZIONE(1); }, "2.00"},
-        {"fixed 9.50 with VAT on 12", P::TIPO_PREZZO_FISSO, "12", "25", true,
-         [](P& p) { p.Set_PREZZO_PROMOZIONE(D("9.50")); }, "2.50"},
         {"fixed above the price is a negative discount", P::TIPO_PREZZO_FISSO, "12", "25", true,
          [](P& p) { p.Set_PREZZO_PROMOZIONE(15); }, "-3"},
-        {"1.50 off", P::TIPO_SCONTO_EURO, "12", "22", true,
-         [](P& p) { p.Set_SCONTO_EURO(D("1.50")); }, "1.50"},
         {"1.50 net off at 22%", P::TIPO_SCONTO_EURO, "12", "22", true,
          [](P& p) { p.Set_SCONTO_EURO(D("1.50")), p.Set_F_TIPO_SCONTO_EURO(1); }, "1.83"},
-        {"1.50 net off, asked net", P::TIPO_SCONTO_EURO, "12", "22", false,
-         [](P& p) { p.Set_SCONTO_EURO(D("1.50")), p.Set_F_TIPO_SCONTO_EURO(1); }, "1.50"},
         {"no kind gives nothing", -1, "12", "22", true,
          [](P& p) { p.Set_SCONTO_EURO(D("1.50")), p.Set_PREZZO_PROMOZIONE(1); }, "0"},
     };
@@ -154,16 +137,6 @@ TEST(PromotionDiscount, EachKindOnWorkedFigures)
         c.set(p);
         EXPECT_EQ(S(p.CalcolaImportoSconto(D(c.price), D(c.rate), c.withVat)), c.discount) << c.what;
     }
-}
-
-TEST_P(Promotions, DiscountOnAnArticleByItsCode)
-{
-    CDomainPromozione p = Make(CDomainPromozione::TIPO_SCONTO_PERCENTUALE);
-    p.Set_SCONTO_1_PROMOZIONE(D("25"));
-    EXPECT_EQ(S(p.CalcolaImportoSconto(CString("A1"), true)), "3.05");
-    EXPECT_EQ(S(p.CalcolaImportoSconto(CString("A1"), false)), "2.50");
-    // An article that is not there has no price to take a percentage of.
-    EXPECT_EQ(S(p.CalcolaImportoSconto(CString("NONE"), true)), "0.00");
 }
 
 TEST_P(Promotions, SaveStoresOnlyTheKindsOwnAmounts)
@@ -187,13 +160,15 @@ TEST_P(Promotions, SaveStoresOnlyTheKindsOwnAmounts)
         EXPECT_EQ(column(absent), "NULL") << absent;
 
     CDomainPromozione loaded = Reload(id);
-    CString label = "unchanged";
-    loaded.Get_TIPO_PROMOZIONE(label);
-    EXPECT_EQ(label.str(), "Sconto %");
     EXPECT_EQ(S(loaded.Get_SCONTO_2_PROMOZIONE()), "5.56");
     EXPECT_EQ(S(loaded.Get_PREZZO_PROMOZIONE()) + " " + S(loaded.Get_MXN_PARTE_N()), "0 0");
     EXPECT_EQ(loaded.Get_NOME_SOCIETA().str(), "Centro");
     EXPECT_EQ(loaded.Get_DESCRIZIONE().str(), "SCONTO PROMOZIONE");
+    // On article A1 at 12.20, VAT 22: 12.20 x 0.9 x 0.9444 leaves 10.369512; 1.830488 off, 1.50
+    // net. An article that is not there has no price to take a percentage of.
+    EXPECT_EQ(S(loaded.CalcolaImportoSconto(CString("A1"), true)) + " " +
+                  S(loaded.CalcolaImportoSconto(CString("A1"), false)), "1.83 1.50");
+    EXPECT_EQ(S(loaded.CalcolaImportoSconto(CString("NONE"), true)), "0.00");
 
     // Turned into a 3 x 2, the percentages go and N comes.
     loaded.Set_TIPO_PROMOZIONE(CDomainPromozione::TIPO_MXN);
@@ -210,7 +185,7 @@ TEST_P(Promotions, SaveStoresOnlyTheKindsOwnAmounts)
     Exec(("UPDATE PROMOZIONE SET TIPO_PROMOZIONE = 9 WHERE ID = " + std::to_string(id)).c_str());
     CDomainPromozione odd = Reload(id);
     EXPECT_EQ(S(odd.Get_MXN_PARTE_M()) + " " + S(odd.Get_MXN_PARTE_N()), "0 0");
-    label = "unchanged";
+    CString label = "unchanged";
     odd.Get_TIPO_PROMOZIONE(label);
     EXPECT_EQ(label.str(), "unchanged");
 }
@@ -237,8 +212,6 @@ TEST_P(Promotions, LoadCopyAndDelete)
     CDomainPromozione other(&db());
     other.Set_ID(fixed.Get_ID());
     other.Set_ID_SOCIETA(2);
-    ASSERT_TRUE(other.DB_Load());
-    EXPECT_EQ(other.Get_TIPO_PROMOZIONE(), -1);
     EXPECT_TRUE(other.DB_Delete());
     EXPECT_EQ(CountRows("PROMOZIONE"), 1);
     EXPECT_TRUE(fixed.DB_Delete());
