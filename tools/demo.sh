@@ -7,7 +7,8 @@
 # a till receives, the price chain run both ways, and the band with and without the customer; then
 # movement reasons, an invoice built as a till builds it (lines priced from the customer's band, a
 # repeated article merged, a free gift, an extra discount, transport), shown with its totals and
-# VAT summary, a load from a supplier, and the list of documents.
+# VAT summary, a load from a supplier, and the list of documents; last, a 3-for-2 running this week
+# and a fixed price from tomorrow, with the price at the till under them.
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup-debian.sh
@@ -88,3 +89,14 @@ step doc show "$invoice"
 # Goods from the supplier, at the purchase prices; then every document.
 step doc new --reason 2 --supplier 201 --line 000001:24 --line 000002:36
 step doc list
+
+# Promotions: the juice 3 for 2 this week, the Montepulciano at a fixed 9.90 from tomorrow. Priced
+# today, three juices cost two while the wine keeps its price: its promotion is listed but not yet
+# applied.
+step promo add mxn "Succo 3 per 2" --mxn 3:2 --from "$(date +%d/%m/%Y)" --to "$(date -d '+6 days' +%d/%m/%Y)" \
+    --article 8000000000026
+step promo add fixed "Montepulciano a 9,90" --price 9.90 --from "$(date -d tomorrow +%d/%m/%Y)" \
+    --to "$(date -d '+7 days' +%d/%m/%Y)" --article MONTEP
+step promo list
+step promo price 000002 --qty 3
+step promo price 000001

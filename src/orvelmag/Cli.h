@@ -126,5 +126,6 @@ int RunPartner(const std::vector<std::string>& words, std::ostream& out);
 int RunDoc(const std::vector<std::string>& words, std::ostream& out);
 int RunReason(const std::vector<std::string>& words, std::ostream& out);
 int RunLot(const std::vector<std::string>& words, std::ostream& out);
+int RunPromo(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

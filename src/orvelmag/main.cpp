@@ -62,6 +62,14 @@ const std::map<std::string, Command>& Commands()
                      "partner add ID NAME [--kind customer|supplier] [--band B] | band ID CATEGORY BAND\n"
                      "          | show ID\n"
                      "                                  business partners and their bands per category"}},
+        {"promo", {orvelmag::RunPromo,
+                   "promo add fixed|percent|mxn|amount DESCRIPTION [--price P] [--discounts s1,s2,s3,s4]\n"
+                   "          [--mxn M:N] [--amount A] [--net yes|no] [--from dd/mm/yyyy[ hh:mm]]\n"
+                   "          [--to dd/mm/yyyy|open] [--article KEY]...\n"
+                   "                                  add a promotion (default: today only) on articles\n"
+                   "  orvelmag promo list | show ID   promotions of the company, running or not\n"
+                   "  orvelmag promo price KEY [--qty N]\n"
+                   "                                  the price at the till under today's promotions"}},
         {"reason", {orvelmag::RunReason,
                     "reason add ID DESCRIPTION --type TYPE [--stock load|unload|none]\n"
                     "          [--value load|unload|none] [--party customer|supplier|none]\n"
