@@ -136,8 +136,10 @@ int Add(CDatabase& db, const Arguments& args, const std::vector<std::string>& ga
 {
     const auto& words = args.Positional();
     const auto scale = args.Option("scale");
-    if (words.size() != 3 || !scale || garmentWords.empty())
+    if (words.size() != 3)
         throw UsageError{kUsage};
+    if (!scale || garmentWords.empty())
+        throw UsageError{"a model needs its size scale (--scale) and at least one --garment SIZE:COLOUR:EAN"};
     CCapoSet columns(nullptr);
     CheckArgument("the size scale", *scale, columns, "ID_SCALA_TAGLIA");
     if (scale->empty())
