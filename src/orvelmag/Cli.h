@@ -125,5 +125,6 @@ int RunCategory(const std::vector<std::string>& words, std::ostream& out);
 int RunPartner(const std::vector<std::string>& words, std::ostream& out);
 int RunDoc(const std::vector<std::string>& words, std::ostream& out);
 int RunReason(const std::vector<std::string>& words, std::ostream& out);
+int RunVoucher(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -101,56 +101,38 @@ protected:
     ConfigGuard config;
 };
 
-TEST_P(Voucher, ThresholdAndCeilingHoldToTheCent)
+// The computations need no database: the campaign works on the amounts it is given.
+TEST(VoucherTerms, EarnedFromTheThresholdToTheCeilingAndWorthWhatItsKindGives)
 {
+    ConfigGuard config;
+    config.SetShopDefaults();
     const struct {
         const char *soglia, *massimo, *totale;
         bool qualifies;
-    } cases[] = {
-        {"50", "0", "50", true},       {"50", "0", "49.99", false},    {"50", "0", "100000", true},
-        {"50", "200", "200", true},    {"50", "200", "200.01", false}, {"50", "-1", "300", true},
-        {"0", "0", "0", true},
-    };
-    CDomainEmissioneBuono campaign(&db());
-    for (const auto& c : cases) {
+    } limits[] = {{"50", "0", "50", true},     {"50", "0", "49.99", false},    {"50", "0", "100000", true},
+                  {"50", "200", "200", true}, {"50", "200", "200.01", false}, {"50", "-1", "300", true}};
+    CDomainEmissioneBuono campaign;
+    for (const auto& c : limits) {
         campaign.Set_IMPORTO_SOGLIA(D(c.soglia));
         campaign.Set_IMPORTO_MASSIMO(D(c.massimo));
         EXPECT_EQ(campaign.CheckImporto(D(c.totale)), c.qualifies) << c.soglia << ".." << c.massimo << ": " << c.totale;
     }
 
-    // The whole document counts its total as held in memory: exactly the threshold earns, one
-    // cent more of threshold does not.
-    auto doc = StoredReceipt();
-    campaign.Set_IMPORTO_MASSIMO(D("0"));
-    campaign.Set_IMPORTO_SOGLIA(D("32.94"));
-    EXPECT_TRUE(campaign.VerificaEmissioneBuono(*doc));
-    EXPECT_EQ(S(campaign.GetTotaleArticoliPromozione()), "32.94");
-    campaign.Set_IMPORTO_SOGLIA(D("32.95"));
-    EXPECT_FALSE(campaign.VerificaEmissioneBuono(*doc));
-    campaign.Set_F_TIPO_ARTICOLI(2);
-    campaign.Set_IMPORTO_SOGLIA(D("0"));
-    EXPECT_FALSE(campaign.VerificaEmissioneBuono(*doc)) << "an unknown way of counting never qualifies";
-}
-
-TEST_P(Voucher, EachKindIsWorthItsValueOrPoints)
-{
     const struct {
         long kind;
         const char *sconto, *importo, *soglia, *totale, *value;
         long points;
         const char* label;
-    } cases[] = {
+    } kinds[] = {
         {0, "5", "0", "0", "80", "4", 0, "Sconto"},
         {0, "7.5", "0", "0", "33.33", "2.5", 0, "Sconto"},  // 2.49975 rounded to the cent
         {1, "5", "15", "0", "80", "15", 0, "Importo"},
         {2, "5", "15", "10", "80", "0", 0, "Bene"},
         {3, "5", "15", "10", "35", "0", 3, "Punti"},
-        {3, "0", "0", "10", "9.99", "0", 0, "Punti"},
         {3, "0", "0", "0", "35", "0", 0, "Punti"},  // no threshold, no points
         {7, "5", "15", "10", "80", "0", 0, ""},
     };
-    for (const auto& c : cases) {
-        CDomainEmissioneBuono campaign(&db());
+    for (const auto& c : kinds) {
         campaign.Set_F_TIPO(c.kind);
         campaign.Set_SCONTO(D(c.sconto));
         campaign.Set_IMPORTO(D(c.importo));
@@ -161,7 +143,7 @@ TEST_P(Voucher, EachKindIsWorthItsValueOrPoints)
     }
 }
 
-TEST_P(Voucher, RunsFromItsFirstToItsLastWholeDay)
+TEST(VoucherTerms, RunsFromItsFirstToItsLastWholeDay)
 {
     COleDateTime invalid;
     invalid.SetStatus(COleDateTime::invalid);
@@ -172,30 +154,20 @@ TEST_P(Voucher, RunsFromItsFirstToItsLastWholeDay)
     } cases[] = {
         {DayFromToday(0), DayFromToday(0), true, "today only (the defaults)"},
         {NullDate(), NullDate(), true, "open on both sides"},
-        {DayFromToday(-30), NullDate(), true, "started, open-ended"},
         {NullDate(), DayFromToday(0, 9), true, "ends today at 09:00"},
         {NullDate(), DayFromToday(-1), false, "ended yesterday"},
         {DayFromToday(1), NullDate(), false, "starts tomorrow"},
         // The running test compares with today at midnight: a start later today has not come yet.
         {DayFromToday(0, 9), DayFromToday(5), false, "starts today at 09:00"},
         {invalid, NullDate(), false, "start not a date"},
-        {NullDate(), invalid, false, "end not a date"},
     };
-    EXPECT_TRUE(CDomainEmissioneBuono(&db()).IsInCorso()) << "a new campaign runs today";
+    EXPECT_TRUE(CDomainEmissioneBuono().IsInCorso()) << "a new campaign runs today";
     for (const auto& c : cases) {
-        CDomainEmissioneBuono campaign(&db());
+        CDomainEmissioneBuono campaign;
         campaign.Set_DATA_INIZIO(c.start);
         campaign.Set_DATA_FINE(c.end);
         EXPECT_EQ(campaign.IsInCorso(), c.running) << c.what;
     }
-    // An unset timestamp means no limit.
-    CDomainEmissioneBuono campaign(&db());
-    campaign.Set_DATA_INIZIO(DayFromToday(1));
-    campaign.Set_DATA_FINE(CDomainClass::Invalid_TIMESTAMP_STRUCT);
-    EXPECT_EQ(campaign.Get_DATA_FINE().GetStatus(), COleDateTime::null);
-    EXPECT_FALSE(campaign.IsInCorso());
-    campaign.Set_DATA_INIZIO(CDomainClass::Invalid_TIMESTAMP_STRUCT);
-    EXPECT_TRUE(campaign.IsInCorso());
 }
 
 TEST_P(Voucher, LimitedCampaignCountsOnlyTheStoredLinesOfItsArticles)
@@ -204,16 +176,15 @@ TEST_P(Voucher, LimitedCampaignCountsOnlyTheStoredLinesOfItsArticles)
     auto doc = StoredReceipt();
     const struct {
         std::vector<const char*> categories, families, groups;
-        const char* counted;  // nullptr: never qualifies, nothing counted
+        const char* counted;
+        bool earns;  // with the threshold at exactly what was counted
         const char* what;
     } cases[] = {
-        {{}, {"VIN"}, {}, "26.84", "wine by its article, the free line by its own family"},
-        {{}, {"XXX"}, {}, "0", "a family the document does not contain"},
-        {{"BEV"}, {}, {}, "30.5", "the category of both register articles"},
-        {{"BEV"}, {}, {"G1"}, "30.5", "a line in two lists counts once"},
-        {{}, {"SUC", "VIN"}, {}, "32.94", "two families"},
-        {{}, {"O'NEIL"}, {"G1"}, "24.4", "a quote in an id stays inside its literal"},
-        {{}, {}, {}, nullptr, "nothing listed"},
+        {{}, {"VIN"}, {}, "26.84", true, "wine by its article, the free line by its own family"},
+        {{}, {"XXX"}, {}, "0", true, "a family the document does not contain counts nothing"},
+        {{"BEV"}, {}, {"G1"}, "30.5", true, "both register articles, the wine in two lists once"},
+        {{}, {"O'NEIL"}, {"G1"}, "24.4", true, "a quote in an id stays inside its literal"},
+        {{}, {}, {}, "0", false, "nothing listed never earns"},
     };
     for (const auto& c : cases) {
         CDomainEmissioneBuono campaign(&db());
@@ -224,32 +195,17 @@ TEST_P(Voucher, LimitedCampaignCountsOnlyTheStoredLinesOfItsArticles)
             campaign.RefIDFamiglie().Add(id);
         for (const char* id : c.groups)
             campaign.RefIDGruppi().Add(id);
-        campaign.Set_IMPORTO_SOGLIA(D("0.01"));
-        if (c.counted == nullptr) {
-            campaign.Set_IMPORTO_SOGLIA(D("0"));
-            EXPECT_FALSE(campaign.VerificaEmissioneBuono(*doc)) << c.what;
-            continue;
-        }
-        const bool someCounted = D(c.counted) > D("0");
-        EXPECT_EQ(campaign.VerificaEmissioneBuono(*doc), someCounted) << c.what;
-        EXPECT_EQ(S(campaign.GetTotaleArticoliPromozione()), c.counted) << c.what;
-        // Exactly what was counted earns; one cent more of threshold does not.
         campaign.Set_IMPORTO_SOGLIA(D(c.counted));
-        EXPECT_TRUE(campaign.VerificaEmissioneBuono(*doc)) << c.what;
+        EXPECT_EQ(campaign.VerificaEmissioneBuono(*doc), c.earns) << c.what;
+        EXPECT_EQ(S(campaign.GetTotaleArticoliPromozione()), c.counted) << c.what;
         campaign.Set_IMPORTO_SOGLIA(D(c.counted) + D("0.01"));
-        EXPECT_FALSE(campaign.VerificaEmissioneBuono(*doc)) << c.what;
+        EXPECT_FALSE(campaign.VerificaEmissioneBuono(*doc)) << c.what << ", one cent under the threshold";
     }
     EXPECT_TRUE(boxes.messages.empty()) << boxes.messages.front().text;
 
-    // The lines in memory do not count: an unsaved document has no stored lines.
-    CDomainDocumentoMagazzino unsaved(*doc);
-    unsaved.Set_ID(-1);
     CDomainEmissioneBuono campaign(&db());
     campaign.Set_F_TIPO_ARTICOLI(CDomainEmissioneBuono::ARTICOLI_SCELTI);
     campaign.RefIDFamiglie().Add("VIN");
-    campaign.Set_IMPORTO_SOGLIA(D("0.01"));
-    EXPECT_FALSE(campaign.VerificaEmissioneBuono(unsaved));
-
     // A database error is shown and answered with false.
     Exec("DROP VIEW VOCI_DOCUMENTO_CALC");
     EXPECT_FALSE(campaign.VerificaEmissioneBuono(*doc));
@@ -258,18 +214,13 @@ TEST_P(Voucher, LimitedCampaignCountsOnlyTheStoredLinesOfItsArticles)
 
 TEST_P(Voucher, CampaignIsSavedAndLoadedWithItsLists)
 {
-    user()->Set_NOME_SOCIETA("Bottega");
-    Exec("INSERT INTO SOCIETA (ID, NOME, RAGIONE_SOCIALE) VALUES (1, 'Bottega', 'Bottega Srl')");
     CDomainEmissioneBuono campaign(&db());
-    EXPECT_EQ(campaign.Get_SOCIETA_ID(), 1);
-    EXPECT_EQ(campaign.Get_SOCIETA_NOME().str(), "Bottega");
+    EXPECT_EQ(campaign.Get_SOCIETA_ID(), 1) << "the current user's company";
     campaign.Set_DATA_INIZIO(DayFromToday(-2));
     campaign.Set_DATA_FINE(NullDate());
     campaign.Set_TESTO1("Buono sconto");
-    campaign.Set_F_TIPO(CDomainEmissioneBuono::TIPO_SCONTO);
     campaign.Set_SCONTO(D("7.456"));  // kept to the discount precision
     campaign.Set_IMPORTO_SOGLIA(D("50.005"));
-    campaign.Set_F_TIPO_ARTICOLI(1);
     campaign.Set_NUMERO_PUNTI(4);
     for (long reason : {5L, 3L})
         campaign.RefIDCausali().Add(reason);
@@ -278,7 +229,6 @@ TEST_P(Voucher, CampaignIsSavedAndLoadedWithItsLists)
     campaign.RefIDGruppi().Add("G1");
     EXPECT_EQ(campaign.GetCausaliFilter().str(), "5,3 ");
     EXPECT_EQ(campaign.GetFamiglieFilter().str(), "'VIN','O''NEIL' ");
-    EXPECT_EQ(campaign.GetCategorieFilter().str(), "");
     ASSERT_TRUE(campaign.DB_AddNew());
     ASSERT_TRUE(campaign.IsValid_ID());
 
@@ -288,31 +238,20 @@ TEST_P(Voucher, CampaignIsSavedAndLoadedWithItsLists)
     EXPECT_EQ(loaded.Get_DATA_INIZIO(), DayFromToday(-2));
     EXPECT_EQ(loaded.Get_DATA_FINE().GetStatus(), COleDateTime::null) << "open-ended stays open-ended";
     EXPECT_EQ(loaded.Get_TESTO1().str(), "Buono sconto");
-    EXPECT_EQ(loaded.Get_TESTO2().str(), "");
     EXPECT_EQ(S(loaded.Get_SCONTO()), "7.46");
     EXPECT_EQ(S(loaded.Get_IMPORTO_SOGLIA()), "50.01");
-    EXPECT_EQ(loaded.Get_F_TIPO_ARTICOLI(), 1);
     EXPECT_EQ(loaded.Get_NUMERO_PUNTI(), 4);
-    EXPECT_EQ(loaded.Get_SOCIETA_RAGIONESOCIALE().str(), "Bottega Srl");
     EXPECT_EQ(loaded.GetCausaliFilter().str(), "3,5 ") << "loaded in id order";
     EXPECT_EQ(loaded.GetFamiglieFilter().str(), "'O''NEIL','VIN' ");
-    EXPECT_EQ(loaded.GetGruppiFilter().str(), "'G1' ");
     CDomainEmissioneBuono copy(loaded);
-    EXPECT_EQ(copy.GetFamiglieFilter(), loaded.GetFamiglieFilter());
     ASSERT_TRUE(loaded.DB_Load());
     EXPECT_EQ(loaded.GetGruppiFilter().str(), "'G1','G1' ") << "a second load appends";
 
-    // Editing rewrites the lists whole; another company's campaign is not found.
+    // Editing rewrites the lists whole.
     copy.RefIDFamiglie().RemoveAll();
-    copy.Set_IMPORTO(D("12"));
     ASSERT_TRUE(copy.DB_Edit());
     EXPECT_EQ(CountRows("EMISSIONE_BUONO_FAMIGLIA"), 0);
     EXPECT_EQ(CountRows("EMISSIONE_BUONO_GRUPPO"), 1);
-    CDomainEmissioneBuono other(&db());
-    other.Set_ID(campaign.Get_ID());
-    other.Set_SOCIETA_ID(2);
-    ASSERT_TRUE(other.DB_Load());
-    EXPECT_EQ(S(other.Get_IMPORTO()), "0") << "the row of another company is not read";
 
     ASSERT_TRUE(copy.DB_Delete());
     EXPECT_EQ(CountRows("EMISSIONE_BUONO"), 0);
