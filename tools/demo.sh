@@ -7,7 +7,8 @@
 # a till receives, the price chain run both ways, and the band with and without the customer; then
 # movement reasons, an invoice built as a till builds it (lines priced from the customer's band, a
 # repeated article merged, a free gift, an extra discount, transport), shown with its totals and
-# VAT summary, a load from a supplier, and the list of documents.
+# VAT summary, a load from a supplier, and the list of documents; last, voucher campaigns and the
+# vouchers the invoice earns.
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup-debian.sh
@@ -88,3 +89,11 @@ step doc show "$invoice"
 # Goods from the supplier, at the purchase prices; then every document.
 step doc new --reason 2 --supplier 201 --line 000001:24 --line 000002:36
 step doc list
+
+# Voucher campaigns: 5% of an invoice of at least 100.00 given back as a voucher, from today with no
+# end, for invoices only; a loyalty point for every 10.00 of drinks; a 10.00 voucher that starts next
+# week. Then which of them the invoice above earns today.
+step voucher add --kind percent --discount 5 --threshold 100 --to none --reason 1 --text "Buono sconto 5%"
+step voucher add --kind points --threshold 10 --category BEV --to none
+step voucher add --kind amount --amount 10 --threshold 50 --from "$(date -d '+7 days' +%d/%m/%Y)" --to none
+step voucher check "$invoice"
