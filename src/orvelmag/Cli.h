@@ -125,6 +125,7 @@ int RunCategory(const std::vector<std::string>& words, std::ostream& out);
 int RunPartner(const std::vector<std::string>& words, std::ostream& out);
 int RunDoc(const std::vector<std::string>& words, std::ostream& out);
 int RunReason(const std::vector<std::string>& words, std::ostream& out);
+int RunLot(const std::vector<std::string>& words, std::ostream& out);
 int RunVoucher(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -52,6 +52,12 @@ const std::map<std::string, Command>& Commands()
                  "  orvelmag doc show ID | list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | delete ID\n"
                  "                                  documents with their lines, totals and VAT"}},
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
+        {"lot", {orvelmag::RunLot,
+                 "lot new ARTICLE [--qty Q] [--date dd/mm/yyyy] [--expiry dd/mm/yyyy]\n"
+                 "          [--supplier-lot CODE]\n"
+                 "                                  number a lot of an article in the year of its date\n"
+                 "  orvelmag lot show YEAR/NUMBER | find CODE\n"
+                 "                                  a lot by its number, or by the 13-digit code on its label"}},
         {"partner", {orvelmag::RunPartner,
                      "partner add ID NAME [--kind customer|supplier] [--band B] | band ID CATEGORY BAND\n"
                      "          | show ID\n"

@@ -61,20 +61,11 @@ TEST(DecimalText, BlanksEmptyTextAndNegativeZero)
         EXPECT_EQ(Exact(Decimal(text, LOCALE_INVARIANT)), "0") << '"' << text << '"';
     }
     EXPECT_EQ(Exact(Decimal(static_cast<const char*>(nullptr), LOCALE_INVARIANT)), "0");
+    EXPECT_EQ(Exact(Decimal("1234.5", GetSystemDefaultLCID())), "1234.5");  // the C locale has no grouping
     // A negative zero is stored without its sign; a long run of zeros is no problem.
     EXPECT_EQ(ToStoredText(-D("0.00")), "0.00");
     EXPECT_EQ(Exact(D("0." + std::string(5000, '0') + "1")), "0.0000000000000000000000000000");
     EXPECT_EQ(Exact(D(std::string(5000, '0') + "12.5")), "12.5");
-}
-
-TEST_F(DecimalDisplay, InTheCLocaleHasNoGrouping)
-{
-    Use("C");
-    EXPECT_EQ(display(D("1234567.50")), "1234567.50");
-    EXPECT_EQ(display(D("1234567.50"), true), "1234567.5");
-    EXPECT_EQ(display(D("-0.25")), "-0.25");
-    EXPECT_EQ(D("1234.5").ToString2(0xFFFFFFFF, false).str(), "1234.5");
-    EXPECT_EQ(Exact(Decimal("1234.5", GetSystemDefaultLCID())), "1234.5");
 }
 
 TEST_F(DecimalItalianDisplay, UsesTheLocaleSeparatorsAndGroupingButNotForStoring)

@@ -1,11 +1,9 @@
 // CProcedureId against a small id procedure that each test creates in the database's own
 // words: a function over a sequence on PostgreSQL, a call table with a trigger on SQLite (the
-// contract documented in odbc/Dialect.h). Ids must be new and increasing, also when two
-// connections take them at the same time.
+// contract documented in odbc/Dialect.h). Ids must be new and increasing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <future>
 #include <set>
 #include <utility>
 #include <vector>
@@ -54,7 +52,9 @@ protected:
     }
 };
 
-TEST_P(ProcedureId, HandsOutNewIncreasingIdsByBareNameOrCallForm)
+// By bare name or call form; two connections taking turns share one counter. (Both asking at the
+// same moment is tested on the schema's own id procedures.)
+TEST_P(ProcedureId, HandsOutNewIncreasingIdsByBareNameOrCallFormToEveryConnection)
 {
     EXPECT_EQ(NextId(db()), 100);
     EXPECT_EQ(NextId(db()), 101);
@@ -64,36 +64,16 @@ TEST_P(ProcedureId, HandsOutNewIncreasingIdsByBareNameOrCallForm)
     id.Close();
     id.Open("GET_ID_PROVA");
     EXPECT_EQ(id.m_ID, 103);
-}
-
-TEST_P(ProcedureId, TwoConnectionsNeverGetTheSameId)
-{
+    id.Close();
     auto second = OpenAnother();
-    // Alternating calls first, then both connections at the same time from two threads.
     std::vector<long> ids;
     for (int i = 0; i < 5; ++i) {
         ids.push_back(NextId(db()));
         ids.push_back(NextId(*second));
     }
+    EXPECT_EQ(std::set<long>(ids.begin(), ids.end()).size(), 10u);
     EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
-    auto take = [](CDatabase& db) {
-        std::vector<long> got;
-        for (int i = 0; i < 25; ++i)
-            got.push_back(NextId(db));
-        return got;
-    };
-    auto a = std::async(std::launch::async, take, std::ref(db()));
-    auto b = std::async(std::launch::async, take, std::ref(*second));
-    std::vector<long> fromA = a.get();
-    std::vector<long> fromB = b.get();
-    EXPECT_TRUE(std::is_sorted(fromA.begin(), fromA.end()));  // each connection's ids grow
-    EXPECT_TRUE(std::is_sorted(fromB.begin(), fromB.end()));
-    std::set<long> all(ids.begin(), ids.end());
-    all.insert(fromA.begin(), fromA.end());
-    all.insert(fromB.begin(), fromB.end());
-    EXPECT_EQ(all.size(), 60u);
-    EXPECT_EQ(*all.begin(), 100);
-    EXPECT_EQ(*all.rbegin(), 159);
+    EXPECT_EQ(ids.back(), 113);
 }
 
 TEST_P(ProcedureId, IdsTakenInsideARolledBackTransactionAreNotReused)

@@ -8,8 +8,6 @@
 #include <utility>
 
 #include "orvelmagdb/ViewCase.h"
-#include "orvelmagdb/recordsets/articles/ArticoloCompletoSet.h"
-#include "orvelmagdb/recordsets/articles/ArticoloSet.h"
 
 namespace {
 
@@ -129,22 +127,3 @@ UPDATE CATEGORIA_SCONTO SET F_PREDEFINITO = 1 WHERE ID_SCONTO = 'S2')");
 
 ORVEL_DATABASE_TEST_SUITE(ArticleViews);
 
-// A new article recordset starts the stock, till, lot and modified flags set, and everything else
-// empty or zero, so that an article added without touching them is stocked, printed and sent to
-// the tills; the complete view's recordset is only read, and starts every flag at zero.
-TEST(ArticleRecordsetDefaults, NewArticleStartsWithItsFlagsSet)
-{
-    CArticoloSet rs;
-    EXPECT_EQ(rs.F_GESTISCI_GIACENZE, 1);
-    EXPECT_EQ(rs.F_STAMPA_IN_SCONTRINO, 1);
-    EXPECT_EQ(rs.F_GESTISCI_LOTTI, 1);
-    EXPECT_EQ(rs.F_MODIFICATO, 1);
-    EXPECT_EQ(rs.F_PUBBLICA, 0);
-    EXPECT_EQ(rs.F_RIPORTA_NOTE, 0);
-    EXPECT_EQ(rs.ID_TIPO_ARTICOLO, 0);
-    EXPECT_TRUE(rs.ID.IsEmpty());
-    EXPECT_TRUE(rs.PREZZO_PZ_EURO.IsEmpty());
-    CArticoloCompletoSet view;
-    EXPECT_EQ(view.F_GESTISCI_GIACENZE, 0);
-    EXPECT_EQ(view.F_MODIFICATO, 0);
-}

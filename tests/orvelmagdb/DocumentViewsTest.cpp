@@ -164,21 +164,6 @@ TEST_P(DocumentViews, EachStoredLineHasTheAmountsADocumentLineComputes)
                 {"1000.00|145.00|855.00|188.10|2024-03-15 00:00:00|11|Cliente SpA"}});
 }
 
-TEST_P(DocumentViews, AVoucherCampaignAddsUpTheStoredLinesOfTheChosenArticles)
-{
-    // A line without article counts when its own category text matches; document 2 does not count.
-    Seed(R"(INSERT INTO CATEGORIA (ID, DESCRIZIONE) VALUES ('C1', 'Vini');
-INSERT INTO ARTICOLO (ID, DESCRIZIONE, ID_CATEGORIA) VALUES ('VINO', 'Barolo', 'C1'), ('PANE', 'Pane', NULL);
-INSERT INTO DOCUMENTO (ID, NUMERO, ANNO) VALUES (1, 1, 2024), (2, 2, 2024);
-INSERT INTO VOCI_DOCUMENTO (ID_DOCUMENTO, ID_ARTICOLO, TIPO, PREZZO, QUANTITA, ALIQUOTA_IVA, SCONTA_IVA, MOLTIPLICATORE_QTA,
-  INFO3) VALUES (1, 'VINO', 'A', '20', '2', '22', 1, 1, NULL), (1, 'PANE', 'A', '1.10', '3', '4', 1, 1, NULL),
-  (1, NULL, 'B', '5', '1', '0', 1, 1, 'C1'), (2, 'VINO', 'A', '20', '1', '22', 1, 1, NULL))");
-    // The campaign's query; with no matching line it gives one row whose total is NULL.
-    const char* lines = "[VOCI_DOCUMENTO_CALC V LEFT JOIN ARTICOLO A ON V.ID_ARTICOLO = A.ID]";
-    ExpectViews({{lines, "V.ID_DOCUMENTO = 1 AND (A.ID_CATEGORIA IN ('C1') OR V.INFO3 IN ('C1'))", "SUM(V.TOTALE)", {"=53.80"}},
-                 {lines, "V.ID_DOCUMENTO = 1 AND (A.ID_CATEGORIA IN ('XX') OR V.INFO3 IN ('XX'))", "SUM(V.TOTALE)", {"NULL"}}});
-}
-
 TEST_P(DocumentViews, TillReceiptLinesAreSplitByWhetherTheArticlePrintsOnTheFiscalReceipt)
 {
     Seed(R"(INSERT INTO IVA (CODICE, ALIQUOTA, CODICE_CASSA) VALUES ('22', '22', 1), ('10', '10', 2);

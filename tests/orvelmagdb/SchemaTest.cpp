@@ -30,20 +30,40 @@ protected:
     }
 };
 
+bool Mentions(const std::vector<CString>& problems, const std::string& text)
+{
+    return std::any_of(problems.begin(), problems.end(),
+                       [&](const CString& p) { return p.str().find(text) != std::string::npos; });
+}
+
+std::string Joined(const std::vector<CString>& problems)
+{
+    std::string all;
+    for (const CString& p : problems)
+        all += p.str() + "\n";
+    return all;
+}
+
 }  // namespace
 
-TEST_P(Schema, IsCreatedOnceAndRecognisedAfterwards)
+// An empty database lacks everything; the schema is then made once, checks clean and is seen by
+// every connection; a second creation is refused and changes nothing.
+TEST_P(Schema, IsCreatedOnceChecksCleanAndIsRecognisedAfterwards)
 {
+    std::vector<CString> problems = CSchema::Check(db());
+    for (const char* missing : {"ORVEL_SCHEMA", "table IVA: missing", "CIvaSet [IVA]:"})
+        EXPECT_TRUE(Mentions(problems, missing)) << missing << "\n" << Joined(problems);
     EXPECT_FALSE(CSchema::Exists(db()));
     CSchema::Create(db());
     EXPECT_TRUE(CSchema::Exists(db()));
     EXPECT_EQ(QueryLong("SELECT VERSIONE FROM ORVEL_SCHEMA"), CSchema::kVersion);
+    problems = CSchema::Check(db());
+    EXPECT_TRUE(problems.empty()) << Joined(problems);
 
     long long vatRows = CountRows("IVA");
     EXPECT_THROW(CSchema::Create(db()), CSchemaException);
     EXPECT_EQ(CountRows("IVA"), vatRows);
     EXPECT_EQ(CountRows("ORVEL_SCHEMA"), 1);
-
     EXPECT_TRUE(CSchema::Exists(*OpenAnother()));
 }
 
@@ -127,6 +147,8 @@ TEST_P(Schema, OneEanOrAlternativeCodeLeadsToOneArticle)
     }
 }
 
+// Each table has its own counter, and ids stay unique across rolled-back and committed
+// transactions.
 TEST_P(Schema, IdProceduresGiveIncreasingIdsPerTable)
 {
     CSchema::Create(db());
@@ -137,16 +159,8 @@ TEST_P(Schema, IdProceduresGiveIncreasingIdsPerTable)
         EXPECT_LT(first, second);
         EXPECT_LT(second, third);
     }
-    // Each table has its own counter.
-    long document = NextId(db(), "DOCUMENTO");
-    long bill = NextId(db(), "EFFETTO");
-    EXPECT_EQ(document, 4);
-    EXPECT_EQ(bill, 4);
-}
-
-TEST_P(Schema, IdsStayUniqueInsideRolledBackAndCommittedTransactions)
-{
-    CSchema::Create(db());
+    EXPECT_EQ(NextId(db(), "DOCUMENTO"), 4);
+    EXPECT_EQ(NextId(db(), "EFFETTO"), 4);
     db().BeginTrans();
     long a = NextId(db(), "SCADENZA");
     db().Rollback();
@@ -189,30 +203,6 @@ TEST_P(Schema, TwoConnectionsAskingAtOnceNeverGetTheSameId)
     EXPECT_EQ(all.size(), static_cast<std::size_t>(2 * kPerConnection));
 }
 
-namespace {
-
-bool Mentions(const std::vector<CString>& problems, const std::string& text)
-{
-    return std::any_of(problems.begin(), problems.end(),
-                       [&](const CString& p) { return p.str().find(text) != std::string::npos; });
-}
-
-std::string Joined(const std::vector<CString>& problems)
-{
-    std::string all;
-    for (const CString& p : problems)
-        all += p.str() + "\n";
-    return all;
-}
-
-}  // namespace
-
-TEST_P(Schema, CheckFindsNothingWrongWithAFreshSchema)
-{
-    CSchema::Create(db());
-    std::vector<CString> problems = CSchema::Check(db());
-    EXPECT_TRUE(problems.empty()) << Joined(problems);
-}
 
 // An older or damaged database: a view, a column, a procedure and three unique indexes gone, and
 // keys held twice that the indexes would have refused.
@@ -261,14 +251,6 @@ TEST_P(Schema, CheckNamesWhatIsMissingAndUpgradeRefusesKeysHeldTwice)
     EXPECT_TRUE(CSchema::Upgrade(db()).empty());
     EXPECT_FALSE(Mentions(CSchema::Check(db()), "UX_")) << Joined(CSchema::Check(db()));
     EXPECT_THROW(Exec("UPDATE ARTICOLO SET CODICE_EAN = 'E1' WHERE ID = 'A2'"), CDBException);
-}
-
-TEST_P(Schema, CheckOfAnEmptyDatabaseReportsEverything)
-{
-    std::vector<CString> problems = CSchema::Check(db());
-    EXPECT_TRUE(Mentions(problems, "ORVEL_SCHEMA")) << Joined(problems);
-    EXPECT_TRUE(Mentions(problems, "table IVA: missing")) << Joined(problems);
-    EXPECT_TRUE(Mentions(problems, "CIvaSet [IVA]:")) << Joined(problems);
 }
 
 ORVEL_DATABASE_TEST_SUITE(Schema);

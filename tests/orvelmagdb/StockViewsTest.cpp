@@ -4,11 +4,7 @@
 // reference is missing), and the rows an article, a garment, a size scale or a lot owns.
 #include <gtest/gtest.h>
 
-#include "afx/OleDateTime.h"
-#include "orvelmagdb/ArticlePrivateRecordset.h"
 #include "orvelmagdb/ViewCase.h"
-#include "orvelmagdb/recordsets/stock/LottoCompletoSet.h"
-#include "orvelmagdb/recordsets/stock/detail/LottoSet.h"
 
 namespace {
 
@@ -171,19 +167,3 @@ INSERT INTO ARTICOLO_VARIANTE (ID, ID_ARTICOLO, DESCRIZIONE, PREZZO, F_PREZZO_IV
 
 ORVEL_DATABASE_TEST_SUITE(StockViews);
 
-// The lot recordset starts both quantities at zero, so that a lot saved before any movement holds
-// "0" rather than NULL; every other lot recordset column starts empty or zero.
-TEST(StockRecordsetDefaults, NewLotStartsWithZeroQuantities)
-{
-    auto lot = orvel::test::MakePrivateRecordset<CLottoSet>("CLottoSet", nullptr);
-    ASSERT_NE(lot, nullptr);
-    EXPECT_STREQ(lot->QUANTITA_CARICATA, "0");
-    EXPECT_STREQ(lot->QUANTITA_SCARICATA, "0");
-    EXPECT_EQ(lot->ANNO, 0);
-    EXPECT_EQ(lot->F_CHIUSO, 0);
-    EXPECT_EQ(lot->F_MODIFICA_MANUALE, 0);
-    EXPECT_TRUE(lot->ID_ARTICOLO.IsEmpty());
-    EXPECT_TRUE(lot->DATA_CREAZIONE == COleDateTime(0.0));
-    CLottoCompletoSet view;
-    EXPECT_TRUE(view.QUANTITA_CARICATA.IsEmpty());
-}

@@ -294,6 +294,48 @@ int CDomainDocumento::AssociaDocumento(long id, bool, bool, bool)
     return LISTA_DOCUMENTI_ASSOCIATI.Add(id);
 }
 
+// What the kinds add to a link, once it is made: the lines and the reference line. A refused
+// link (already there, or no summary to read) imports nothing.
+int CDomainDocumento::AssociaConDettaglio(long id, bool importa, bool flagAggiunta, bool riferimento)
+{
+    const int index = LISTA_DOCUMENTI_ASSOCIATI.Add(id);
+    if (index < 0 || !DETTAGLIO)
+        return index;
+    if (importa)
+        DETTAGLIO->AggiungiDettaglio(id, flagAggiunta);
+    if (riferimento)
+        DETTAGLIO->AggiungiRiferimentoDocumento(LISTA_DOCUMENTI_ASSOCIATI.GetAt(index));
+    return index;
+}
+
+int CDomainDocumento::AssociaConDettaglio(const CDomainDocumentoAssociato& entry, bool importa, bool flagAggiunta,
+                                          bool riferimento)
+{
+    const int index = LISTA_DOCUMENTI_ASSOCIATI.Add(entry);
+    if (index < 0 || !DETTAGLIO)
+        return index;
+    if (importa)
+        DETTAGLIO->AggiungiDettaglio(entry.Get_ID(), flagAggiunta);
+    if (riferimento)
+        DETTAGLIO->AggiungiRiferimentoDocumento(LISTA_DOCUMENTI_ASSOCIATI.GetAt(index));
+    return index;
+}
+
+// The summary is read from the database, so the document must be stored; its lines are taken as
+// the object holds them, with its reason deciding what an order still has to give.
+int CDomainDocumento::AssociaConDettaglio(const CDomainDocumento& doc, bool importa, bool flagAggiunta,
+                                          bool riferimento)
+{
+    const int index = LISTA_DOCUMENTI_ASSOCIATI.Add(doc.Get_ID());
+    if (index < 0 || !DETTAGLIO)
+        return index;
+    if (importa)
+        DETTAGLIO->AggiungiDettaglio(doc.Get_CAUSALE(), doc.Get_DETTAGLIO(), flagAggiunta);
+    if (riferimento)
+        DETTAGLIO->AggiungiRiferimentoDocumento(LISTA_DOCUMENTI_ASSOCIATI.GetAt(index));
+    return index;
+}
+
 // --- partner texts -----------------------------------------------------------------------------
 
 // The partner's name, VAT number and tax code, and as address its primary site (the first site

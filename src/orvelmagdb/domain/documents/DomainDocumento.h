@@ -24,14 +24,15 @@
 #include "afx/String.h"
 #include "afx/Timestamp.h"
 #include "orveldblib/Decimal.h"
+#include "odbc/Database.h"
 #include "orvelmagdb/domain/documents/DomainCausaleMagazzino.h"
+#include "orvelmagdb/domain/documents/DomainDettaglioDocumento.h"
 #include "orvelmagdb/domain/documents/DomainDocumentoBase.h"
 #include "orvelmagdb/domain/documents/DomainListaDocumentiAssociati.h"
+#include "orvelmagdb/domain/documents/DomainVoceDocumento.h"
 
 class CDocumentoSet;
 class CTestataDocumentoSet;
-class CDomainDettaglioDocumento;
-class CDomainVoceDocumento;
 
 // The header fields after the base ones, in declaration order: X(kind, NAME). Kinds: TEXT, LONG
 // and DECIMAL have Get_ and Set_; the _REF kinds also Ref_; the _GET kinds only Get_ (and Ref_),
@@ -227,9 +228,29 @@ public:
     void ToRecordset(CDocumentoSet& rs) const;
 
 protected:
+    // The associating of the kinds that hold lines: the link as above, then, as the flags ask,
+    // the other document's lines imported into the detail (an order's with what is still to be
+    // fulfilled; flagAggiunta is the detail's merge flag) and a reference line citing it. The
+    // stored document is read by key; the document object is imported as held in memory.
+    int AssociaConDettaglio(long id, bool importa, bool flagAggiunta, bool riferimento);
+    int AssociaConDettaglio(const CDomainDocumentoAssociato& entry, bool importa, bool flagAggiunta,
+                            bool riferimento);
+    int AssociaConDettaglio(const CDomainDocumento& doc, bool importa, bool flagAggiunta, bool riferimento);
+
     // Writes a line row's copies of the header and of the reason's stock flags; used by the kinds.
     template <typename LineSet>
     void CopyHeaderToLine(LineSet& rs) const;
+
+    // The stored lines follow the detail through the MARCATORE column: on edit every stored line
+    // is first marked stale, each line of the detail is then rewritten in its own row (found by
+    // the lookup filter, formatted with the line's and the document's keys) or added, carrying the
+    // header copies and MARCATORE 1, and the rows left stale are removed by the clean-up statement
+    // (formatted with the document's key). writeLine(rs, index) fills the row from line `index`.
+    // On delete nothing is done: the database's delete procedure removes the lines. Database
+    // errors reach the caller.
+    template <typename LineSet, typename WriteLine>
+    void UpdateMarkedLines(EDB_Operation op, const char* lookupFilter, const char* staleCleanup,
+                           WriteLine&& writeLine);
 
     ORVEL_DOCUMENTO_FIELDS(ORVEL_DOCUMENTO_MEMBER)
     CDomainCausaleMagazzino CAUSALE;
@@ -275,4 +296,45 @@ void CDomainDocumento::CopyHeaderToLine(LineSet& rs) const
     put(rs.C_F_LISTINO, CAUSALE.Get_F_LISTINO());
     put(rs.C_F_MODIFICA_LISTINO, CAUSALE.Get_F_MODIFICA_LISTINO());
     put(rs.MARCATORE, 1);
+}
+
+template <typename LineSet, typename WriteLine>
+void CDomainDocumento::UpdateMarkedLines(EDB_Operation op, const char* lookupFilter, const char* staleCleanup,
+                                         WriteLine&& writeLine)
+{
+    if (op == DB_OPERATION_DELETE)
+        return;
+    CString sql;
+    if (op == DB_OPERATION_EDIT) {
+        sql.Format("UPDATE VOCI_DOCUMENTO SET MARCATORE = 0 WHERE ID_DOCUMENTO = %ld", ID);
+        GetDatabase()->ExecuteSQL(sql);
+    }
+    LineSet rs(GetDatabase());
+    rs.m_strFilter = "ID = -1";
+    rs.Open();
+    for (int i = 0; i < DETTAGLIO->GetSize(); ++i) {
+        const CDomainVoceDocumento* voce = DETTAGLIO->GetAt(i);
+        if (voce == nullptr)
+            continue;
+        // A line whose row is gone (deleted meanwhile) is written again as a new row; the
+        // database gives the row its id, the line object keeps the one it had.
+        bool found = false;
+        if (voce->Get_ID() > 0) {
+            rs.m_strFilter.Format(lookupFilter, voce->Get_ID(), ID);
+            rs.Requery();
+            found = !rs.IsEOF();
+        }
+        if (found)
+            rs.Edit();
+        else
+            rs.AddNew();
+        writeLine(rs, i);
+        CopyHeaderToLine(rs);
+        rs.Update();
+    }
+    rs.Close();
+    if (op == DB_OPERATION_EDIT) {
+        sql.Format(staleCleanup, ID);
+        GetDatabase()->ExecuteSQL(sql);
+    }
 }

@@ -1,5 +1,8 @@
-// Key, number, series, year and dates shared by documents and linked-document summaries.
+// Key, number, series, year and dates shared by documents and linked-document summaries, and the
+// choice of a document's print model.
 #include "orvelmagdb/domain/documents/DomainDocumentoBase.h"
+
+#include "afx/File.h"
 
 CDomainDocumentoBase::CDomainDocumentoBase(CDatabase* pDatabase)
     : CDomainClass(pDatabase),
@@ -77,4 +80,35 @@ void CDomainDocumentoBase::Set_DATA_MOVIMENTO(const CString& text)
 void CDomainDocumentoBase::Set_DATA_MOVIMENTO(const COleDateTime& date)
 {
     From_COleDateTime_To_TIMESTAMP_STRUCT(date, DATA_MOVIMENTO);
+}
+
+namespace {
+
+// Whether a model file is there, the backslashes of its path read as directory separators.
+bool EsisteModello(const CString& path)
+{
+    CString local = path;
+    local.Replace('\\', '/');
+    CFileStatus status;
+    return CFile::GetStatus(local, status) != FALSE;
+}
+
+}  // namespace
+
+// Only the restaurant variant of an automatic model is looked for: a shop without restaurant
+// models falls back on the generic warehouse model, whose file the printing itself will find or
+// report. An empty folder is a lone backslash, as any folder without its closing one gets it.
+CString CDomainDocumentoBase::CalcolaModelloStampa(CString cartella, const CString& modello)
+{
+    cartella.Trim();
+    if (cartella.IsEmpty() || cartella.Right(1) != "\\")
+        cartella += "\\";
+    if (modello.Left(1) != "@")
+        return cartella + modello;
+    const CString nome = modello.Mid(1);
+    const CString sottocartella = cartella + "documento_magazzino\\";
+    CString prefisso = "doc_mgristo_";
+    if (!EsisteModello(sottocartella + prefisso + nome))
+        prefisso = "doc_mg_";
+    return sottocartella + prefisso + nome;
 }

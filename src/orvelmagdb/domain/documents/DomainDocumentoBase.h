@@ -1,7 +1,8 @@
 // CDomainDocumentoBase: what every document and every summary of a linked document has in
 // common: its key, its number within a series and a year, and its two dates (the document date,
 // which gives the year, and the date the goods moved). It loads and saves nothing itself: the
-// full document and the linked-document summary do.
+// full document and the linked-document summary do. It also chooses the report model a document
+// is printed with.
 #pragma once
 
 #include "afx/Export.h"
@@ -46,6 +47,15 @@ public:
     void Set_DATA_MOVIMENTO(const TIMESTAMP_STRUCT& value) { DATA_MOVIMENTO = value; }
     void Set_DATA_MOVIMENTO(const CString& text);
     void Set_DATA_MOVIMENTO(const COleDateTime& date);
+
+    // The path of the report model to print with, in the models folder (trimmed, and given a
+    // closing backslash when it has none). A plain name is taken as it is; a name starting with
+    // "@" names a warehouse-document model: the restaurant variant doc_mgristo_<name> in the
+    // subfolder documento_magazzino when that file exists, otherwise the generic doc_mg_<name>
+    // there, which is not tested. The composed path separates with backslashes, as the models'
+    // paths are stored; the existence test reads them as directory separators, so that the models
+    // folder is a real folder tree on this system too.
+    static CString CalcolaModelloStampa(CString cartella, const CString& modello);
 
 protected:
     long ID;

@@ -1,4 +1,5 @@
-// Warehouse document: its detail, and its lines stored through the marker column.
+// Warehouse document: its detail, its lines stored through the marker column, and linking with
+// the import of the other document's lines.
 #include "orvelmagdb/domain/documents/DomainDocumentoMagazzino.h"
 
 #include "odbc/Database.h"
@@ -23,6 +24,23 @@ CDomainDocumento* CDomainDocumentoMagazzino::Clone() const
     return new CDomainDocumentoMagazzino(*this);
 }
 
+int CDomainDocumentoMagazzino::AssociaDocumento(const CDomainDocumento& doc, bool importa, bool flagAggiunta,
+                                                bool riferimento)
+{
+    return AssociaConDettaglio(doc, importa, flagAggiunta, riferimento);
+}
+
+int CDomainDocumentoMagazzino::AssociaDocumento(const CDomainDocumentoAssociato& entry, bool importa,
+                                                bool flagAggiunta, bool riferimento)
+{
+    return AssociaConDettaglio(entry, importa, flagAggiunta, riferimento);
+}
+
+int CDomainDocumentoMagazzino::AssociaDocumento(long id, bool importa, bool flagAggiunta, bool riferimento)
+{
+    return AssociaConDettaglio(id, importa, flagAggiunta, riferimento);
+}
+
 bool CDomainDocumentoMagazzino::DB_DeleteDocumento()
 {
     CString sql;
@@ -33,10 +51,15 @@ bool CDomainDocumentoMagazzino::DB_DeleteDocumento()
 
 bool CDomainDocumentoMagazzino::Load_DETTAGLIO()
 {
+    return LoadVoci("NRIGA, ID");
+}
+
+bool CDomainDocumentoMagazzino::LoadVoci(const char* sort)
+{
     DETTAGLIO->RemoveAll();
     CVociDocumentoSet rs(GetDatabase());
     rs.m_strFilter.Format("ID_DOCUMENTO = %ld", ID);
-    rs.m_strSort = "NRIGA, ID";
+    rs.m_strSort = sort;
     rs.Open();
     for (; !rs.IsEOF(); rs.MoveNext()) {
         CDomainVoceDocumentoMagazzino voce(GetDatabase());
@@ -47,49 +70,24 @@ bool CDomainDocumentoMagazzino::Load_DETTAGLIO()
     return true;
 }
 
-// A line whose stored row is gone (deleted meanwhile by someone else) is written again as a new
-// row; the database gives a new row its id, the line object keeps the one it had. Reference
-// lines, held in the base line kind, are written through a warehouse line copied from them.
+// Reference lines, held in the base line kind, are written through a warehouse line copied from
+// them.
 bool CDomainDocumentoMagazzino::Update_DETTAGLIO(EDB_Operation op)
 {
-    if (op == DB_OPERATION_DELETE)
-        return true;
-    CString sql;
-    if (op == DB_OPERATION_EDIT) {
-        sql.Format("UPDATE VOCI_DOCUMENTO SET MARCATORE = 0 WHERE ID_DOCUMENTO = %ld", ID);
-        GetDatabase()->ExecuteSQL(sql);
-    }
-    CVociDocumentoOperSet rs(GetDatabase());
-    rs.m_strFilter = "ID = -1";
-    rs.Open();
-    for (int i = 0; i < DETTAGLIO->GetSize(); ++i) {
-        const CDomainVoceDocumento* voce = DETTAGLIO->GetAt(i);
-        bool found = false;
-        if (voce->Get_ID() > 0) {
-            rs.m_strFilter.Format("(ID = %ld) AND (ID_DOCUMENTO = %ld) ", voce->Get_ID(), ID);
-            rs.Requery();
-            found = !rs.IsEOF();
-        }
-        if (found)
-            rs.Edit();
-        else
-            rs.AddNew();
-        if (const auto* line = dynamic_cast<const CDomainVoceDocumentoMagazzino*>(voce)) {
-            line->ToRecordset(rs);
-        } else {
-            CDomainVoceDocumentoMagazzino copy(GetDatabase());
-            copy = *voce;
-            copy.ToRecordset(rs);
-        }
-        CopyHeaderToLine(rs);
-        rs.SetFieldNull(&rs.C_F_MOVIMENTA_CARBURANTE, FALSE);
-        rs.C_F_MOVIMENTA_CARBURANTE = CAUSALE.Get_F_MOVIMENTA_CARBURANTE();
-        rs.Update();
-    }
-    rs.Close();
-    if (op == DB_OPERATION_EDIT) {
-        sql.Format("DELETE FROM VOCI_DOCUMENTO_OPER WHERE (ID_DOCUMENTO = %ld) AND (MARCATORE = 0)", ID);
-        GetDatabase()->ExecuteSQL(sql);
-    }
+    UpdateMarkedLines<CVociDocumentoOperSet>(
+        op, "(ID = %ld) AND (ID_DOCUMENTO = %ld) ",
+        "DELETE FROM VOCI_DOCUMENTO_OPER WHERE (ID_DOCUMENTO = %ld) AND (MARCATORE = 0)",
+        [this](CVociDocumentoOperSet& rs, int index) {
+            const CDomainVoceDocumento* voce = DETTAGLIO->GetAt(index);
+            if (const auto* line = dynamic_cast<const CDomainVoceDocumentoMagazzino*>(voce)) {
+                line->ToRecordset(rs);
+            } else {
+                CDomainVoceDocumentoMagazzino copy(GetDatabase());
+                copy = *voce;
+                copy.ToRecordset(rs);
+            }
+            rs.SetFieldNull(&rs.C_F_MOVIMENTA_CARBURANTE, FALSE);
+            rs.C_F_MOVIMENTA_CARBURANTE = CAUSALE.Get_F_MOVIMENTA_CARBURANTE();
+        });
     return true;
 }

@@ -3,6 +3,8 @@
 // column of VOCI_DOCUMENTO_OPER: on edit every stored line is first marked stale, each line of the
 // detail is then rewritten in place (or added) and marked current, and the stale rows left over
 // are deleted. The database's delete procedure removes a document with everything hung on it.
+// Linking another document can also import its lines (from an order, only what is still to be
+// fulfilled) and add a reference line citing it.
 #pragma once
 
 #include "afx/Export.h"
@@ -18,10 +20,18 @@ public:
 
     CDomainDocumento* Clone() const override;
 
+    int AssociaDocumento(const CDomainDocumento& doc, bool importa, bool flagAggiunta, bool riferimento) override;
+    int AssociaDocumento(const CDomainDocumentoAssociato& entry, bool importa, bool flagAggiunta,
+                         bool riferimento) override;
+    int AssociaDocumento(long id, bool importa, bool flagAggiunta, bool riferimento) override;
+
 protected:
     // "{call ELIMINA_DOCUMENTO(id)}" on the document's connection.
     bool DB_DeleteDocumento() override;
     // Empties the detail and fills it with the stored lines, in the order "NRIGA, ID".
     bool Load_DETTAGLIO() override;
     bool Update_DETTAGLIO(EDB_Operation op) override;
+
+    // Empties the detail and fills it with the stored warehouse lines in the given order.
+    bool LoadVoci(const char* sort);
 };
