@@ -8,7 +8,8 @@
 # movement reasons, an invoice built as a till builds it (lines priced from the customer's band, a
 # repeated article merged, a free gift, an extra discount, transport), shown with its totals and
 # VAT summary, a load from a supplier, and the list of documents; last, a 3-for-2 running this week
-# and a fixed price from tomorrow, with the price at the till under them.
+# and a fixed price from tomorrow, with the price at the till under them, and voucher campaigns
+# with the vouchers the invoice earns.
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup-debian.sh
@@ -100,3 +101,11 @@ step promo add fixed "Montepulciano a 9,90" --price 9.90 --from "$(date -d tomor
 step promo list
 step promo price 000002 --qty 3
 step promo price 000001
+
+# Voucher campaigns: 5% of an invoice of at least 100.00 given back as a voucher, from today with no
+# end, for invoices only; a loyalty point for every 10.00 of drinks; a 10.00 voucher that starts next
+# week. Then which of them the invoice above earns today.
+step voucher add --kind percent --discount 5 --threshold 100 --to none --reason 1 --text "Buono sconto 5%"
+step voucher add --kind points --threshold 10 --category BEV --to none
+step voucher add --kind amount --amount 10 --threshold 50 --from "$(date -d '+7 days' +%d/%m/%Y)" --to none
+step voucher check "$invoice"

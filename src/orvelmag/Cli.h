@@ -128,5 +128,6 @@ int RunDoc(const std::vector<std::string>& words, std::ostream& out);
 int RunReason(const std::vector<std::string>& words, std::ostream& out);
 int RunLot(const std::vector<std::string>& words, std::ostream& out);
 int RunPromo(const std::vector<std::string>& words, std::ostream& out);
+int RunVoucher(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -94,6 +94,12 @@ const std::map<std::string, Command>& Commands()
         {"vat", {orvelmag::RunVat,
                  "vat list|show CODE|add CODE RATE DESCRIPTION [--till N] [--note T]|delete CODE\n"
                  "                                  VAT codes (all take --connect S and --file F)"}},
+        {"voucher", {orvelmag::RunVoucher,
+                     "voucher add --kind percent|amount|goods|points [--discount P] [--amount A]\n"
+                     "          [--threshold T] [--max M] [--from dd/mm/yyyy|none] [--to dd/mm/yyyy|none]\n"
+                     "          [--text T]... [--category C]... [--family F]... [--group G]... [--reason N]...\n"
+                     "                                  add a voucher campaign (days default to today)\n"
+                     "  orvelmag voucher check DOC       the vouchers a stored document earns today"}},
     };
     return commands;
 }
