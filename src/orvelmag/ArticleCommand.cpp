@@ -58,23 +58,6 @@ std::string Str(const CString& text)
     return Printable(text.GetString());
 }
 
-// Reads the price options shared by "add" and "price" into the input.
-void ReadPriceOptions(const Arguments& args, ArticleInput& input)
-{
-    if (auto v = args.Option("list-price"))
-        input.listPrice = ParseAmount("list price", *v);
-    if (auto v = args.Option("cost"))
-        input.cost = ParseAmount("net cost", *v);
-    if (auto v = args.Option("discounts"))
-        input.discounts = ParseDiscounts(*v);
-    if (auto v = args.Option("markup"))
-        input.markup = ParseMarkup(*v);
-    if (auto v = args.Option("price"))
-        input.price = ParseAmount("sale price", *v);
-    if (auto v = args.Option("price-vat"))
-        input.priceVat = ParseAmount("price with VAT", *v);
-}
-
 void Line(std::ostream& out, const std::string& label, const std::string& value)
 {
     out << "  " << std::left << std::setw(28) << label << std::right << std::setw(12) << value << "\n";

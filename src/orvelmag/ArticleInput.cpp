@@ -41,6 +41,25 @@ void CheckCode(const std::string& what, const std::string& code, std::size_t wid
         throw InputError{what + " \"" + code + "\" begins or ends with a blank"};
 }
 
+CString Text(const std::string& text)
+{
+    return CString(text.c_str());
+}
+
+// The article that a key reaches, by code (own or type-0 alternative) or by barcode (EAN or
+// barcode-like alternative); empty when none.
+std::string ArticleReachedBy(CDatabase& db, const std::string& key, bool barcode)
+{
+    CDomainArticolo probe(&db);
+    if (barcode)
+        probe.Set_CODICE_EAN(Text(key));
+    else
+        probe.Set_ID(Text(key));
+    return probe.DB_Load() ? std::string(probe.Get_ID().GetString()) : std::string();
+}
+
+}  // namespace
+
 // EAN-8, UPC-A, EAN-13 and GTIN-14 share one check digit: weights 3 and 1 alternate from the
 // digit left of the check digit.
 void CheckEan(const std::string& ean)
@@ -61,23 +80,6 @@ void CheckEan(const std::string& ean)
         throw InputError{"the EAN \"" + ean + "\" has a wrong check digit (expected " + std::string(1, check) + ")"};
 }
 
-CString Text(const std::string& text)
-{
-    return CString(text.c_str());
-}
-
-// The article that a key reaches, by code (own or type-0 alternative) or by barcode (EAN or
-// barcode-like alternative); empty when none.
-std::string ArticleReachedBy(CDatabase& db, const std::string& key, bool barcode)
-{
-    CDomainArticolo probe(&db);
-    if (barcode)
-        probe.Set_CODICE_EAN(Text(key));
-    else
-        probe.Set_ID(Text(key));
-    return probe.DB_Load() ? std::string(probe.Get_ID().GetString()) : std::string();
-}
-
 void CheckKeyFree(CDatabase& db, const std::string& key, bool barcode, const std::string& what)
 {
     const std::string owner = ArticleReachedBy(db, key, barcode);
@@ -88,7 +90,21 @@ void CheckKeyFree(CDatabase& db, const std::string& key, bool barcode, const std
     throw InputError{what + " " + key + " already leads to article " + owner};
 }
 
-}  // namespace
+void ReadPriceOptions(const Arguments& args, ArticleInput& input)
+{
+    if (auto v = args.Option("list-price"))
+        input.listPrice = ParseAmount("list price", *v);
+    if (auto v = args.Option("cost"))
+        input.cost = ParseAmount("net cost", *v);
+    if (auto v = args.Option("discounts"))
+        input.discounts = ParseDiscounts(*v);
+    if (auto v = args.Option("markup"))
+        input.markup = ParseMarkup(*v);
+    if (auto v = args.Option("price"))
+        input.price = ParseAmount("sale price", *v);
+    if (auto v = args.Option("price-vat"))
+        input.priceVat = ParseAmount("price with VAT", *v);
+}
 
 const ArticleWidths& ArticleWidths::Get()
 {

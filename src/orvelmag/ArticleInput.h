@@ -18,6 +18,8 @@ class CDomainArticolo;
 
 namespace orvelmag {
 
+class Arguments;
+
 // A value that cannot become part of an article; the text says which value and why.
 struct InputError {
     std::string message;
@@ -74,6 +76,13 @@ ArticleSupplier ParseSupplier(const std::string& text);
 // A whole number (partner ids, batch sizes) within [low, high].
 long ParseWhole(const std::string& what, const std::string& text, long low, long high);
 
+// Throws InputError when the text is not an EAN-8, UPC-A, EAN-13 or GTIN-14 with its check digit.
+void CheckEan(const std::string& ean);
+
+// Reads the price options of a command line (--list-price, --cost, --discounts, --markup,
+// --price, --price-vat) into the input.
+void ReadPriceOptions(const Arguments& args, ArticleInput& input);
+
 // The checks that need no database: required fields, control characters, lengths, EAN form and check digit, one way
 // of giving the sale price, repeated codes or suppliers within the article.
 void CheckArticleInput(const ArticleInput& input);
@@ -84,6 +93,11 @@ void CheckArticleInput(const ArticleInput& input);
 // writer runs them inside its transaction, under the articles' writer lock, so that no other
 // writer can take a key between the check and the write.
 void CheckArticleAgainstDatabase(CDatabase& db, const ArticleInput& input);
+
+// Throws InputError when the key already reaches an article: by code (own or type-0 alternative)
+// or, with barcode true, by EAN (own or barcode-like alternative). `what` names the key in the
+// message ("the EAN").
+void CheckKeyFree(CDatabase& db, const std::string& key, bool barcode, const std::string& what);
 
 // Fills a new article from the input: texts, VAT (loaded from its code), then the price chain
 // of the article object: discounts, list price (or net cost), and the sale price from the

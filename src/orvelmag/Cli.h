@@ -120,6 +120,7 @@ int RunInit(const std::vector<std::string>& words, std::ostream& out);
 int RunVat(const std::vector<std::string>& words, std::ostream& out);
 int RunSchema(const std::vector<std::string>& words, std::ostream& out);
 int RunArticle(const std::vector<std::string>& words, std::ostream& out);
+int RunGarment(const std::vector<std::string>& words, std::ostream& out);
 int RunBand(const std::vector<std::string>& words, std::ostream& out);
 int RunCategory(const std::vector<std::string>& words, std::ostream& out);
 int RunPartner(const std::vector<std::string>& words, std::ostream& out);

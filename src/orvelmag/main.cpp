@@ -51,6 +51,14 @@ const std::map<std::string, Command>& Commands()
                  "                                  make, number and save a warehouse document\n"
                  "  orvelmag doc show ID | list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | delete ID\n"
                  "                                  documents with their lines, totals and VAT"}},
+        {"garment", {orvelmag::RunGarment,
+                     "garment add MODEL DESCRIPTION --scale S --garment SIZE:COLOUR:EAN... [--ean E]\n"
+                     "          [--vat V] [--category C] [--unit U] [price options of article add]\n"
+                     "                                  add a fashion model with one garment per size\n"
+                     "                                  and colour, each with its barcode\n"
+                     "  orvelmag garment find BARCODE | find MODEL [--size S --colour C]\n"
+                     "                                  a garment by its barcode, with its price; a\n"
+                     "                                  model's garments, or one by size and colour"}},
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
         {"lot", {orvelmag::RunLot,
                  "lot new ARTICLE [--qty Q] [--date dd/mm/yyyy] [--expiry dd/mm/yyyy]\n"
