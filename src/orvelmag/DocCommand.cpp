@@ -567,8 +567,13 @@ std::string LinkText(const CDomainDocumentoAssociato& entry)
 // The documents this one cites and those that cite it.
 void ShowLinks(CDatabase& db, const CDomainDocumento& doc, std::ostream& out)
 {
+    // The stored links come back in no set order; they are shown in the order of the documents.
     const CDomainListaDocumentiAssociati& cited = doc.Get_LISTA_DOCUMENTI_ASSOCIATI();
+    std::vector<int> order(cited.GetSize());
     for (int i = 0; i < cited.GetSize(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return cited.GetAt(a).Get_ID() < cited.GetAt(b).Get_ID(); });
+    for (int i : order)
         out << "cites:     " << LinkText(cited.GetAt(i)) << "\n";
     for (long id : CitingDocuments(db, doc.Get_ID())) {
         CDomainDocumentoAssociato entry(&db);
