@@ -494,6 +494,10 @@ int New(CDatabase& db, const Arguments& args, const std::vector<std::string>& li
         blockFrom = blockTo + 1;
     }
     DropEmptyLines(detail);
+    // The imported lines held the ids of the lines they were copied from until the shipped ones
+    // were noted; they are new rows, which the save then adds without looking each one up.
+    for (int i = 0; i < detail.GetSize(); ++i)
+        detail.RefAt(i)->Set_ID(-1);
     if (!sources.empty() && !HasShippedLine(detail, 0, detail.GetSize()) && inputs.empty()) {
         out << "nothing is left to ship; no document was made\n";
         return 1;
