@@ -7,9 +7,11 @@
 # a till receives, the price chain run both ways, and the band with and without the customer; then
 # movement reasons, an invoice built as a till builds it (lines priced from the customer's band, a
 # repeated article merged, a free gift, an extra discount, transport), shown with its totals and
-# VAT summary, a load from a supplier, and the list of documents; last, a 3-for-2 running this week
-# and a fixed price from tomorrow, with the price at the till under them, and voucher campaigns
-# with the vouchers the invoice earns.
+# VAT summary, a load from a supplier, and the list of documents; a customer order shipped in two
+# delivery notes and billed by one invoice, a lot found again by its printed code and a fashion
+# sale scanned by garment barcodes; last, a 3-for-2 running this week and a fixed price from
+# tomorrow, with the price at the till under them, and voucher campaigns with the vouchers the
+# invoice earns.
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup-debian.sh
@@ -90,6 +92,37 @@ step doc show "$invoice"
 # Goods from the supplier, at the purchase prices; then every document.
 step doc new --reason 2 --supplier 201 --line 000001:24 --line 000002:36
 step doc list
+
+# An order shipped in two deliveries and billed once. Customer 101 orders 24 Montepulciano and 12
+# juices; the first delivery note ships 10 of the wine and all the juice, the second the rest; the
+# order shows after each step what it has shipped and what is still open. The invoice bills both
+# delivery notes, citing each. The order and the notes it cites can no longer be deleted.
+step reason add 3 "Ordine da cliente" --type OC --party customer --order customer
+step reason add 4 "Documento di trasporto" --type DDT --party customer --transport yes --stock unload
+step reason add 5 "Fattura differita" --type FT --party customer --payment yes
+step doc new --reason 3 --customer 101 --line 000001:24 --line 8000000000026:12 | tee order.txt
+order=$(sed -n 's/^added document \([0-9]*\):.*/\1/p' order.txt)
+step doc new --reason 4 --from "$order" --ship 000001:10 | tee ddt1.txt
+ddt1=$(sed -n 's/^added document \([0-9]*\):.*/\1/p' ddt1.txt)
+step doc show "$order"
+step doc new --reason 4 --from "$order" | tee ddt2.txt
+ddt2=$(sed -n 's/^added document \([0-9]*\):.*/\1/p' ddt2.txt)
+step doc show "$order"
+step doc new --reason 5 --from "$ddt1" --from "$ddt2" | tee deferred.txt
+step doc show "$(sed -n 's/^added document \([0-9]*\):.*/\1/p' deferred.txt)"
+step doc delete "$ddt1" || true
+
+# A lot of the juice, and the lot found again from the code printed on its label.
+step lot new 000002 --qty 36 --expiry "$(date -d '+90 days' +%d/%m/%Y)" --supplier-lot AR-2291 | tee lot.txt
+step lot find "$(sed -n 's/.* code \([0-9]*\) .*/\1/p' lot.txt)"
+
+# A fashion model in three garments, each with its own barcode, sold at the till by scanning the
+# barcodes: each line keeps the garment's size and colour.
+step garment add POLO01 "Polo piquet" --scale IT --vat 22 --cost 20 --markup 100 \
+    --garment 46:NERO:2000000000466 --garment 48:NERO:2000000000480 --garment 46:BLU:2000000000459
+step reason add 6 "Vendita al banco" --type VB --stock unload
+step doc new --reason 6 --kind fashion --line 2000000000480:1 --line 2000000000459:2 | tee sale.txt
+step doc show "$(sed -n 's/^added document \([0-9]*\):.*/\1/p' sale.txt)"
 
 # Promotions: the juice 3 for 2 this week, the Montepulciano at a fixed 9.90 from tomorrow. Priced
 # today, three juices cost two while the wine keeps its price: its promotion is listed but not yet
