@@ -40,6 +40,11 @@ const std::map<std::string, Command>& Commands()
         {"band", {orvelmag::RunBand,
                   "band add ID DESCRIPTION [--discounts s1,s2,s3,s4] [--commission P] | show ID | list\n"
                   "                                  discount bands"}},
+        {"bill", {orvelmag::RunBill,
+                  "bill new --instalments ID|SCHEDULE/N,... [--amount A] [--date dd/mm/yyyy]\n"
+                  "          [--type T] [--account ID] [--note TEXT]\n"
+                  "                                  gather instalments of one partner into a bill\n"
+                  "  orvelmag bill show ID           a bill with its instalments by due date"}},
         {"category", {orvelmag::RunCategory,
                       "category add ID DESCRIPTION [--band B] | list\n"
                       "                                  article categories and their default band"}},
@@ -83,6 +88,14 @@ const std::map<std::string, Command>& Commands()
                     "  orvelmag schema upgrade [--connect S]    add the keys an older database lacks\n"
                     "  orvelmag schema sql [--dialect sqlite|postgresql]\n"
                     "                                  print the statements that init runs"}},
+        {"till", {orvelmag::RunTill,
+                  "till type add ID DESCRIPTION [--short S] | coin add ID VALUE DESCRIPTION [--banknote]\n"
+                  "                                  the shop's payment types and coin and banknote kinds\n"
+                  "  orvelmag till pay DOC TYPE:AMOUNT...\n"
+                  "                                  pay a document at the till, part with each type\n"
+                  "                                  (by id or description); they make up its total\n"
+                  "  orvelmag till withdraw [--coins VALUE:COUNT,...] [--amount A] [--station S] [--staff ID]\n"
+                  "                                  take cash out of the drawer, counting the pieces"}},
         {"vat", {orvelmag::RunVat,
                  "vat list|show CODE|add CODE RATE DESCRIPTION [--till N] [--note T]|delete CODE\n"
                  "                                  VAT codes (all take --connect S and --file F)"}},
