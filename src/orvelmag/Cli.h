@@ -127,5 +127,7 @@ int RunDoc(const std::vector<std::string>& words, std::ostream& out);
 int RunReason(const std::vector<std::string>& words, std::ostream& out);
 int RunLot(const std::vector<std::string>& words, std::ostream& out);
 int RunPromo(const std::vector<std::string>& words, std::ostream& out);
+int RunFormula(const std::vector<std::string>& words, std::ostream& out);
+int RunSchedule(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag
