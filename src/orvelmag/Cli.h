@@ -133,5 +133,7 @@ int RunLot(const std::vector<std::string>& words, std::ostream& out);
 int RunPromo(const std::vector<std::string>& words, std::ostream& out);
 int RunTill(const std::vector<std::string>& words, std::ostream& out);
 int RunBill(const std::vector<std::string>& words, std::ostream& out);
+int RunFormula(const std::vector<std::string>& words, std::ostream& out);
+int RunSchedule(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -56,6 +56,10 @@ const std::map<std::string, Command>& Commands()
                  "                                  make, number and save a warehouse document\n"
                  "  orvelmag doc show ID | list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | delete ID\n"
                  "                                  documents with their lines, totals and VAT"}},
+        {"formula", {orvelmag::RunFormula,
+                     "formula add ID DESCRIPTION --line DAYS:PERCENT[:eom][:TYPE]...\n"
+                     "                                  a payment formula: instalments DAYS after the date\n"
+                     "                                  (end of that month with eom), PERCENT of the total"}},
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
         {"lot", {orvelmag::RunLot,
                  "lot new ARTICLE [--qty Q] [--date dd/mm/yyyy] [--expiry dd/mm/yyyy]\n"
@@ -83,6 +87,11 @@ const std::map<std::string, Command>& Commands()
                     "          [--state yes|no] [--schedule receivable|payable|none]\n"
                     "          [--valuation yes|no] [--counter SERIES:YEAR:LAST] | list\n"
                     "                                  movement reasons, the kinds of documents"}},
+        {"schedule", {orvelmag::RunSchedule,
+                      "schedule make DOC --formula F [--save]\n"
+                      "                                  the instalments of a document by a payment formula\n"
+                      "  orvelmag schedule show ID | pay ID N [--date dd/mm/yyyy]\n"
+                      "                                  a stored schedule; settle its instalment N"}},
         {"schema", {orvelmag::RunSchema,
                     "schema check [--connect S]      list what a database lacks for the library\n"
                     "  orvelmag schema upgrade [--connect S]    add the keys an older database lacks\n"
