@@ -100,3 +100,11 @@ step promo add fixed "Montepulciano a 9,90" --price 9.90 --from "$(date -d tomor
 step promo list
 step promo price 000002 --qty 3
 step promo price 000001
+
+# Payment terms: half at 30 and half at 60 days, at the end of the month. The invoice's schedule is
+# generated from them and saved with the link to the invoice; then the second instalment is paid.
+step formula add 1 "30/60 gg fine mese" --line 30:50:eom --line 60:50:eom
+step schedule make "$invoice" --formula 1 --save | tee schedule.txt
+schedule=$(sed -n 's/^saved schedule \([0-9]*\)$/\1/p' schedule.txt)
+step schedule pay "$schedule" 2
+step schedule show "$schedule"
