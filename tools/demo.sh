@@ -108,3 +108,16 @@ step schedule make "$invoice" --formula 1 --save | tee schedule.txt
 schedule=$(sed -n 's/^saved schedule \([0-9]*\)$/\1/p' schedule.txt)
 step schedule pay "$schedule" 2
 step schedule show "$schedule"
+
+# The till and the bank. The invoice is paid at the till, 100.00 in cash and the rest by card (the
+# payments must make up its total); the first instalment of its schedule, still due, goes on a bank
+# bill; at closing, cash leaves the drawer counted in banknotes.
+step till type add 1 Contanti --short CASH
+step till type add 3 "Carta di credito" --short CARD
+total=$(sed -n 's/^added document .*, total \([0-9.]*\)$/\1/p' invoice.txt)
+step till pay "$invoice" CASH:100 CARD:"$(awk -v total="$total" 'BEGIN { printf "%.2f", total - 100 }')"
+step bill new --instalments "$schedule/1" | tee bill.txt
+step bill show "$(sed -n 's/^added bill \([0-9]*\):.*/\1/p' bill.txt)"
+step till coin add 50 50 "Banconota da 50 euro" --banknote
+step till coin add 20 20 "Banconota da 20 euro" --banknote
+step till withdraw --coins 50:2,20:5 --station CASSA-1
