@@ -142,3 +142,24 @@ step voucher add --kind percent --discount 5 --threshold 100 --to none --reason 
 step voucher add --kind points --threshold 10 --category BEV --to none
 step voucher add --kind amount --amount 10 --threshold 50 --from "$(date -d '+7 days' +%d/%m/%Y)" --to none
 step voucher check "$invoice"
+
+# Payment terms: half at 30 and half at 60 days, at the end of the month. The invoice's schedule is
+# generated from them and saved with the link to the invoice; then the second instalment is paid.
+step formula add 1 "30/60 gg fine mese" --line 30:50:eom --line 60:50:eom
+step schedule make "$invoice" --formula 1 --save | tee schedule.txt
+schedule=$(sed -n 's/^saved schedule \([0-9]*\)$/\1/p' schedule.txt)
+step schedule pay "$schedule" 2
+step schedule show "$schedule"
+
+# The till and the bank. The invoice is paid at the till, 100.00 in cash and the rest by card (the
+# payments must make up its total); the first instalment of its schedule, still due, goes on a bank
+# bill; at closing, cash leaves the drawer counted in banknotes.
+step till type add 1 Contanti --short CASH
+step till type add 3 "Carta di credito" --short CARD
+total=$(sed -n 's/^added document .*, total \([0-9.]*\)$/\1/p' invoice.txt)
+step till pay "$invoice" CASH:100 CARD:"$(awk -v total="$total" 'BEGIN { printf "%.2f", total - 100 }')"
+step bill new --instalments "$schedule/1" | tee bill.txt
+step bill show "$(sed -n 's/^added bill \([0-9]*\):.*/\1/p' bill.txt)"
+step till coin add 50 50 "Banconota da 50 euro" --banknote
+step till coin add 20 20 "Banconota da 20 euro" --banknote
+step till withdraw --coins 50:2,20:5 --station CASSA-1

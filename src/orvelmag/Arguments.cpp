@@ -58,4 +58,17 @@ std::vector<std::string> TakeRepeated(std::vector<std::string>& words, const std
     return values;
 }
 
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
 }  // namespace orvelmag

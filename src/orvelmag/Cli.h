@@ -33,6 +33,10 @@ private:
 // are taken out of the words, in order, before the single-valued ones are read.
 std::vector<std::string> TakeRepeated(std::vector<std::string>& words, const std::string& name);
 
+// The pieces of a text between separators ("A:2:x" -> "A", "2", "x"); an empty text is one empty
+// piece.
+std::vector<std::string> Split(const std::string& text, char separator);
+
 // Thrown for a command line that cannot be carried out; main prints it and exits with 2.
 struct UsageError {
     std::string message;
@@ -129,5 +133,9 @@ int RunReason(const std::vector<std::string>& words, std::ostream& out);
 int RunLot(const std::vector<std::string>& words, std::ostream& out);
 int RunPromo(const std::vector<std::string>& words, std::ostream& out);
 int RunVoucher(const std::vector<std::string>& words, std::ostream& out);
+int RunTill(const std::vector<std::string>& words, std::ostream& out);
+int RunBill(const std::vector<std::string>& words, std::ostream& out);
+int RunFormula(const std::vector<std::string>& words, std::ostream& out);
+int RunSchedule(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -60,19 +60,6 @@ struct LineInput {
     bool gift = false;
 };
 
-std::vector<std::string> Split(const std::string& text, char separator)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            return parts;
-        start = end + 1;
-    }
-}
-
 LineInput ParseLine(const std::string& text, bool gift)
 {
     const std::vector<std::string> parts = Split(text, ':');

@@ -40,6 +40,11 @@ const std::map<std::string, Command>& Commands()
         {"band", {orvelmag::RunBand,
                   "band add ID DESCRIPTION [--discounts s1,s2,s3,s4] [--commission P] | show ID | list\n"
                   "                                  discount bands"}},
+        {"bill", {orvelmag::RunBill,
+                  "bill new --instalments ID|SCHEDULE/N,... [--amount A] [--date dd/mm/yyyy]\n"
+                  "          [--type T] [--account ID] [--note TEXT]\n"
+                  "                                  gather instalments of one partner into a bill\n"
+                  "  orvelmag bill show ID           a bill with its instalments by due date"}},
         {"category", {orvelmag::RunCategory,
                       "category add ID DESCRIPTION [--band B] | list\n"
                       "                                  article categories and their default band"}},
@@ -59,6 +64,10 @@ const std::map<std::string, Command>& Commands()
                      "  orvelmag garment find BARCODE | find MODEL [--size S --colour C]\n"
                      "                                  a garment by its barcode, with its price; a\n"
                      "                                  model's garments, or one by size and colour"}},
+        {"formula", {orvelmag::RunFormula,
+                     "formula add ID DESCRIPTION --line DAYS:PERCENT[:eom][:TYPE]...\n"
+                     "                                  a payment formula: instalments DAYS after the date\n"
+                     "                                  (end of that month with eom), PERCENT of the total"}},
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
         {"lot", {orvelmag::RunLot,
                  "lot new ARTICLE [--qty Q] [--date dd/mm/yyyy] [--expiry dd/mm/yyyy]\n"
@@ -86,11 +95,24 @@ const std::map<std::string, Command>& Commands()
                     "          [--state yes|no] [--schedule receivable|payable|none]\n"
                     "          [--valuation yes|no] [--counter SERIES:YEAR:LAST] | list\n"
                     "                                  movement reasons, the kinds of documents"}},
+        {"schedule", {orvelmag::RunSchedule,
+                      "schedule make DOC --formula F [--save]\n"
+                      "                                  the instalments of a document by a payment formula\n"
+                      "  orvelmag schedule show ID | pay ID N [--date dd/mm/yyyy]\n"
+                      "                                  a stored schedule; settle its instalment N"}},
         {"schema", {orvelmag::RunSchema,
                     "schema check [--connect S]      list what a database lacks for the library\n"
                     "  orvelmag schema upgrade [--connect S]    add the keys an older database lacks\n"
                     "  orvelmag schema sql [--dialect sqlite|postgresql]\n"
                     "                                  print the statements that init runs"}},
+        {"till", {orvelmag::RunTill,
+                  "till type add ID DESCRIPTION [--short S] | coin add ID VALUE DESCRIPTION [--banknote]\n"
+                  "                                  the shop's payment types and coin and banknote kinds\n"
+                  "  orvelmag till pay DOC TYPE:AMOUNT...\n"
+                  "                                  pay a document at the till, part with each type\n"
+                  "                                  (by id or description); they make up its total\n"
+                  "  orvelmag till withdraw [--coins VALUE:COUNT,...] [--amount A] [--station S] [--staff ID]\n"
+                  "                                  take cash out of the drawer, counting the pieces"}},
         {"vat", {orvelmag::RunVat,
                  "vat list|show CODE|add CODE RATE DESCRIPTION [--till N] [--note T]|delete CODE\n"
                  "                                  VAT codes (all take --connect S and --file F)"}},
