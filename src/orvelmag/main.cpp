@@ -52,8 +52,10 @@ const std::map<std::string, Command>& Commands()
         {"doc", {orvelmag::RunDoc,
                  "doc new --reason N [--customer ID | --supplier ID] [--series S]\n"
                  "          --line CODE:QTY[:PRICE[:DISC1+DISC2...]]... [--gift CODE:QTY]...\n"
-                 "          [--extra-discount P] [--transport AMOUNT]\n"
-                 "                                  make, number and save a warehouse document\n"
+                 "          [--extra-discount P] [--transport AMOUNT] [--kind warehouse|fashion|restaurant]\n"
+                 "          [--from DOC [--ship KEY:QTY]...]...\n"
+                 "                                  make, number and save a document, from scanned\n"
+                 "                                  articles or from stored documents (open orders)\n"
                  "  orvelmag doc show ID | list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | delete ID\n"
                  "                                  documents with their lines, totals and VAT"}},
         {"garment", {orvelmag::RunGarment,
