@@ -9,9 +9,10 @@
 # repeated article merged, a free gift, an extra discount, transport), shown with its totals and
 # VAT summary, a load from a supplier, and the list of documents; a customer order shipped in two
 # delivery notes and billed by one invoice, a lot found again by its printed code and a fashion
-# sale scanned by garment barcodes; last, a 3-for-2 running this week and a fixed price from
-# tomorrow, with the price at the till under them, and voucher campaigns with the vouchers the
-# invoice earns.
+# sale scanned by garment barcodes; a 3-for-2 running this week and a fixed price from tomorrow,
+# with the price at the till under them; voucher campaigns with the vouchers the invoice earns;
+# last, the invoice's payment schedule with an instalment settled, its payment at the till, a bank
+# bill for its first instalment and cash taken out of the drawer.
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup-debian.sh
