@@ -1,6 +1,7 @@
 // "orvelmag schema check [--connect S]": compares a database with what the library needs and lists
 // what is missing or different, among it the keys that rows hold twice; "orvelmag schema upgrade
-// [--connect S]" adds to a database of an earlier version the unique indexes it lacks, or, when
+// [--connect S]" adds to a database of an earlier version the unique indexes and the numbering
+// trigger it lacks, or, when
 // rows hold a key twice, lists them and changes nothing; "orvelmag schema sql [--dialect
 // sqlite|postgresql]" prints the statements that "init" runs, for a database administrator who
 // creates the schema by hand.
@@ -37,8 +38,9 @@ int RunSchema(const std::vector<std::string>& words, std::ostream& out)
     CDatabase& db = *connection;
     if (positional[0] == "upgrade") {
         std::vector<CString> added = CSchema::Upgrade(db);
-        for (const CString& index : added)
-            out << "added the unique index " << index.GetString() << "\n";
+        for (const CString& name : added)
+            out << (name.Left(3) == "UX_" ? "added the unique index " : "added the trigger ") << name.GetString()
+                << "\n";
         if (added.empty())
             out << "the database is up to date; nothing was changed\n";
         return 0;

@@ -197,12 +197,30 @@ bool HasIndex(CDatabase& db, const char* name)
     return Found(db, sql);
 }
 
+// The numbering trigger: on SQLite two triggers (one for inserts, one for changes), on PostgreSQL
+// one trigger over its function.
+bool HasNumberingTrigger(CDatabase& db)
+{
+    CString sql;
+    if (db.GetDialect().GetKind() == CDialect::postgresql) {
+        sql.Format("SELECT 1 FROM pg_trigger T JOIN pg_class C ON C.oid = T.tgrelid "
+                   "WHERE T.tgname = lower('%s') AND C.oid = to_regclass('documento')",
+                   orvel_schema::kNumberingTrigger);
+        return Found(db, sql);
+    }
+    sql.Format("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' AND upper(name) IN ('%s', '%s_MODIFICA') "
+               "HAVING COUNT(*) = 2",
+               orvel_schema::kNumberingTrigger, orvel_schema::kNumberingTrigger);
+    return Found(db, sql);
+}
+
 // The values of a key that more than one row holds, one line a value with the rows that hold it
 // ("duplicate EAN 8001234567895: articles A1, A2").
 void FindDuplicates(CDatabase& db, const orvel_schema::UniqueKey& key, std::vector<CString>& findings)
 {
+    // A key of several columns is shown as its values joined by "/", and compared as a row value.
     CString sql, value, owners, line;
-    sql.Format("SELECT %s, %s FROM %s WHERE %s AND %s IN "
+    sql.Format("SELECT %s, %s FROM %s WHERE %s AND (%s) IN "
                "(SELECT %s FROM %s WHERE %s GROUP BY %s HAVING COUNT(*) > 1) ORDER BY %s, %s",
                key.column, key.owner, key.table, key.condition, key.column, key.column, key.table, key.condition,
                key.column, key.column, key.owner);
@@ -214,7 +232,11 @@ void FindDuplicates(CDatabase& db, const orvel_schema::UniqueKey& key, std::vect
     };
     CODBCRecordset rs(&db);
     for (rs.Open(sql, 2, 8196); !rs.IsEOF(); rs.MoveNext()) {
-        CString next = rs.Field(0)->AsString(), owner = rs.Field(1)->AsString();
+        const int keyColumns = rs.GetFieldCount() - 1;
+        CString next = rs.Field(0)->AsString();
+        for (int i = 1; i < keyColumns; ++i)
+            next += "/" + rs.Field(i)->AsString();
+        CString owner = rs.Field(keyColumns)->AsString();
         if (owners.IsEmpty() || next != value) {
             flush();
             value = next;
@@ -245,6 +267,20 @@ void CheckUniqueKeys(CDatabase& db, std::vector<CString>& problems)
             problems.push_back(line);
         }
     }
+}
+
+void CheckNumberingTrigger(CDatabase& db, std::vector<CString>& problems)
+{
+    CString line;
+    try {
+        if (HasNumberingTrigger(db))
+            return;
+        line.Format("trigger %s: missing (numbering counters are not advanced)", orvel_schema::kNumberingTrigger);
+    } catch (const CDBException& e) {
+        CString error(e.m_strError);
+        line.Format("trigger %s: cannot be checked (%s)", orvel_schema::kNumberingTrigger, error.Trim().GetString());
+    }
+    problems.push_back(line);
 }
 
 void CheckRecordsets(CDatabase& db, std::vector<CString>& problems)
@@ -281,6 +317,7 @@ std::vector<CString> CSchema::Check(CDatabase& db)
     CheckKeysRefuseNull(db, def, problems);
     CheckProcedures(db, problems);
     CheckUniqueKeys(db, problems);
+    CheckNumberingTrigger(db, problems);
     CheckRecordsets(db, problems);
     return problems;
 }
@@ -309,6 +346,25 @@ std::vector<CString> CSchema::Upgrade(CDatabase& db)
     for (const orvel_schema::UniqueKey* key : missing) {
         db.ExecuteSQL(key->CreateStatement());
         added.push_back(key->index);
+    }
+    if (!HasNumberingTrigger(db)) {
+        // Made again whole, so that half of it left from an earlier attempt does not stand in the way.
+        CDialect::Kind kind = db.GetDialect().GetKind();
+        CTransactionGuard transaction(db);
+        CString sql;
+        if (kind == CDialect::postgresql) {
+            sql.Format("DROP FUNCTION IF EXISTS %s() CASCADE", orvel_schema::kNumberingTrigger);
+            db.ExecuteSQL(sql);
+        } else {
+            sql.Format("DROP TRIGGER IF EXISTS %s", orvel_schema::kNumberingTrigger);
+            db.ExecuteSQL(sql);
+            sql.Format("DROP TRIGGER IF EXISTS %s_MODIFICA", orvel_schema::kNumberingTrigger);
+            db.ExecuteSQL(sql);
+        }
+        for (const CString& statement : orvel_schema::NumberingTriggerStatements(kind))
+            db.ExecuteSQL(statement);
+        transaction.Commit();
+        added.push_back(orvel_schema::kNumberingTrigger);
     }
     return added;
 }

@@ -51,15 +51,16 @@ public:
     // Compares a database with what the library needs and lists what is missing or different,
     // one line a problem ("table IVA: column NOTE missing", "CIvaSet [IVA]: <driver message>"):
     // every base table with its columns, every key column that would take NULL, every id
-    // procedure, every unique key (its index, and the rows that hold one key twice and so stop
-    // the index: "duplicate EAN 8001234567895: articles A1, A2"), and every recordset class of
+    // procedure, the numbering trigger, every unique key (its index, and the rows that hold one
+    // key twice and so stop the index: "duplicate EAN 8001234567895: articles A1, A2"), and every
+    // recordset class of
     // the library, opened on the database as the library opens it. Reads only; an empty list
     // means the library can work on this database.
     static std::vector<CString> Check(CDatabase& db);
 
     // Brings a database made by an earlier version up to this one where that can be done in
-    // place: adds the unique indexes it lacks and returns their names (empty when nothing was
-    // missing). When rows already hold a key twice, nothing is added and a CSchemaException lists
+    // place: adds the unique indexes it lacks and the numbering trigger when it is missing, and
+    // returns their names (empty when nothing was missing; index names begin with "UX_"). When rows already hold a key twice, nothing is added and a CSchemaException lists
     // the duplicates (as Check does), for someone to resolve first. Key columns that take NULL
     // (SQLite tables of an earlier version) cannot be changed in place; Check reports them.
     static std::vector<CString> Upgrade(CDatabase& db);

@@ -19,7 +19,8 @@ void AddContainerSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddPaymentSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddPromotionSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 // A key that one row at most may hold, kept by a partial unique index: the rows of TABLE that meet
-// CONDITION have distinct values of COLUMN. OWNER names the row that holds the key (the article
+// CONDITION have distinct values of COLUMN (or of the combination, when COLUMN lists several
+// columns separated by commas). OWNER names the row that holds the key (the article
 // of an EAN), so that duplicates found in an older database can be named.
 struct UniqueKey {
     const char* index;
@@ -34,6 +35,11 @@ struct UniqueKey {
 };
 // The unique keys of the shop database; the article area creates their indexes.
 const std::vector<UniqueKey>& UniqueKeys();
+
+// The trigger that keeps a reason's numbering counter at the last number used; see
+// DocumentSchema.cpp. NumberingTriggerStatements makes it (on PostgreSQL, its function first).
+constexpr const char* kNumberingTrigger = "DOCUMENTO_NUMERAZIONE";
+std::vector<CString> NumberingTriggerStatements(CDialect::Kind kind);
 
 // The "GET_ID_<table>" procedures of the tables whose ids the database hands out.
 void AddIdProcedures(CDialect::Kind kind, CSchemaDefinition& schema);

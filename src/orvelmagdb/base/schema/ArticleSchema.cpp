@@ -318,7 +318,8 @@ const std::vector<UniqueKey>& UniqueKeys()
     // first match and would otherwise pick one at random. An empty EAN is no EAN. (That an article
     // code is not another article's type-0 code, or an EAN another's barcode, spans two tables
     // and is checked by the writers.) A category has at most one default discount band, for the
-    // same reason.
+    // same reason. A numbered document is the only one of its reason, company, series and year
+    // with its number, whichever till numbered it.
     static const std::vector<UniqueKey> keys = {
         {"UX_ARTICOLO_CODICE_EAN", "ARTICOLO", "CODICE_EAN", "ID", "CODICE_EAN IS NOT NULL AND CODICE_EAN <> ''",
          "EAN", "articles"},
@@ -328,6 +329,8 @@ const std::vector<UniqueKey>& UniqueKeys()
          "type-0 alternative code", "articles"},
         {"UX_CATEGORIA_SCONTO_PREDEFINITO", "CATEGORIA_SCONTO", "ID_CATEGORIA", "ID_SCONTO", "F_PREDEFINITO = 1",
          "default discount band of category", "bands"},
+        {"UX_DOCUMENTO_NUMERO", "DOCUMENTO", "ID_CAUSALE, ID_SOCIETA, SERIE, ANNO, NUMERO", "ID", "NUMERO > 0",
+         "number (reason, company, series, year, number)", "documents"},
     };
     return keys;
 }

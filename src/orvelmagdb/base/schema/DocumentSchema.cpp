@@ -411,9 +411,11 @@ void AddTables(CSchemaDefinition& schema)
     // documents already made. A document without series stores SERIE as a single blank.
     AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CDocumentoSet), {{"ID", "PRIMARY KEY"}});
 
-    // Numbering counters: one row per counter, year and company, holding the number in use and
-    // the series it prints with; PROGRESSIVO_CAUSALE says which counter numbers the documents of
-    // a reason in a year. The database or the host advances them, never the library.
+    // Numbering counters: one row per counter, year and company, holding the last number used
+    // and the series it prints with; PROGRESSIVO_CAUSALE says which counter numbers the documents
+    // of a reason in a year. A host numbers a new document with the counter's number plus one (0:
+    // none used yet); the trigger DOCUMENTO_NUMERAZIONE advances the counter as documents are
+    // saved, never the library.
     AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CProgressivoSet), {{"ID", "NOT NULL"}, {"ANNO", "NOT NULL"},
         {"ID_SOCIETA", "NOT NULL"}}, "PRIMARY KEY (ID, ANNO, ID_SOCIETA)");
     AddCatalogueTable(schema, ORVEL_CATALOGUE_TABLE(CProgressivoCausaleSet), {{"ID_PROGRESSIVO", "NOT NULL"},
@@ -452,6 +454,66 @@ void AddDocumentSchema(CDialect::Kind kind, CSchemaDefinition& schema)
 {
     AddTables(schema);
     AddViews(kind, schema);
+    for (const CString& sql : NumberingTriggerStatements(kind))
+        schema.AddStatement(sql);
+}
+
+// Numbering that holds with many tills. Each till reads the counter of its reason, company, series
+// and year, numbers its document one above it and saves; saving a numbered document (NUMERO > 0),
+// or changing its number, series, year, reason or company, runs this trigger in the same
+// transaction. It ties the reason to a counter for that series and year when none is tied yet
+// (the counter is named "<reason>/<series>"), then raises the counter to the document's number
+// when that is higher, never lowering it, so the counter always holds the last number used. Two
+// tills that read the same counter make the same number; the unique index UX_DOCUMENTO_NUMERO
+// refuses the second save, and that till reads the counter again and retries (or both take the
+// documents' writer lock around numbering and saving). On PostgreSQL the raise locks the counter
+// row until the transaction ends and "ON CONFLICT DO NOTHING" lets two first documents create the
+// counter at once; SQLite lets one writer in at a time. A document whose reason is not in CAUSALE
+// has no counter to keep.
+std::vector<CString> NumberingTriggerStatements(CDialect::Kind kind)
+{
+    const bool pg = kind == CDialect::postgresql;
+    const char* insert = pg ? "INSERT INTO" : "INSERT OR IGNORE INTO";
+    const char* ignore = pg ? " ON CONFLICT DO NOTHING" : "";
+    const char* counterId = "CAST(NEW.ID_CAUSALE AS TEXT) || '/' || COALESCE(NEW.SERIE, '')";
+    const char* untied =
+        "EXISTS (SELECT 1 FROM CAUSALE WHERE ID = NEW.ID_CAUSALE) AND NOT EXISTS (SELECT 1 "
+        "FROM PROGRESSIVO_CAUSALE PC JOIN PROGRESSIVO P ON P.ID = PC.ID_PROGRESSIVO "
+        "AND P.ANNO = PC.ANNO_PROGRESSIVO AND P.ID_SOCIETA = PC.ID_SOCIETA "
+        "WHERE PC.ID_CAUSALE = NEW.ID_CAUSALE AND PC.ID_SOCIETA = NEW.ID_SOCIETA "
+        "AND PC.ANNO_PROGRESSIVO = NEW.ANNO AND COALESCE(P.SERIE, '') = COALESCE(NEW.SERIE, ''))";
+    CString body, sql;
+    body.Format("%s PROGRESSIVO (ID, NUMERO, ANNO, SERIE, RESET_NEW_YEAR, ID_SOCIETA) "
+                "SELECT %s, 0, NEW.ANNO, COALESCE(NEW.SERIE, ''), 1, NEW.ID_SOCIETA WHERE %s%s; "
+                "%s PROGRESSIVO_CAUSALE (ID_PROGRESSIVO, ANNO_PROGRESSIVO, ID_CAUSALE, ID_SOCIETA) "
+                "SELECT %s, NEW.ANNO, NEW.ID_CAUSALE, NEW.ID_SOCIETA WHERE %s%s; "
+                "UPDATE PROGRESSIVO SET NUMERO = NEW.NUMERO "
+                "WHERE (NUMERO IS NULL OR NUMERO < NEW.NUMERO) AND ANNO = NEW.ANNO AND ID_SOCIETA = NEW.ID_SOCIETA "
+                "AND COALESCE(SERIE, '') = COALESCE(NEW.SERIE, '') AND ID IN (SELECT ID_PROGRESSIVO "
+                "FROM PROGRESSIVO_CAUSALE WHERE ID_CAUSALE = NEW.ID_CAUSALE AND ID_SOCIETA = NEW.ID_SOCIETA "
+                "AND ANNO_PROGRESSIVO = NEW.ANNO); ",
+                insert, counterId, untied, ignore, insert, counterId, untied, ignore);
+    const char* when = "NEW.NUMERO > 0 AND NEW.ID_CAUSALE IS NOT NULL AND NEW.ID_SOCIETA IS NOT NULL "
+                       "AND NEW.ANNO IS NOT NULL";
+    const char* columns = "NUMERO, SERIE, ANNO, ID_CAUSALE, ID_SOCIETA";
+    std::vector<CString> statements;
+    if (pg) {
+        sql.Format("CREATE FUNCTION %s() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN %s RETURN NULL; END $$",
+                   kNumberingTrigger, body.GetString());
+        statements.push_back(sql);
+        sql.Format("CREATE TRIGGER %s AFTER INSERT OR UPDATE OF %s ON DOCUMENTO FOR EACH ROW WHEN (%s) "
+                   "EXECUTE FUNCTION %s()",
+                   kNumberingTrigger, columns, when, kNumberingTrigger);
+        statements.push_back(sql);
+        return statements;
+    }
+    sql.Format("CREATE TRIGGER %s AFTER INSERT ON DOCUMENTO WHEN %s BEGIN %s END", kNumberingTrigger, when,
+               body.GetString());
+    statements.push_back(sql);
+    sql.Format("CREATE TRIGGER %s_MODIFICA AFTER UPDATE OF %s ON DOCUMENTO WHEN %s BEGIN %s END",
+               kNumberingTrigger, columns, when, body.GetString());
+    statements.push_back(sql);
+    return statements;
 }
 
 }  // namespace orvel_schema
