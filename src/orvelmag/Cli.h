@@ -119,5 +119,6 @@ int RunArticle(const std::vector<std::string>& words, std::ostream& out);
 int RunBand(const std::vector<std::string>& words, std::ostream& out);
 int RunCategory(const std::vector<std::string>& words, std::ostream& out);
 int RunPartner(const std::vector<std::string>& words, std::ostream& out);
+int RunReason(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -49,6 +49,14 @@ const std::map<std::string, Command>& Commands()
                      "partner add ID NAME [--kind customer|supplier] [--band B] | band ID CATEGORY BAND\n"
                      "          | show ID\n"
                      "                                  business partners and their bands per category"}},
+        {"reason", {orvelmag::RunReason,
+                    "reason add ID DESCRIPTION --type TYPE [--stock load|unload|none]\n"
+                    "          [--value load|unload|none] [--party customer|supplier|none]\n"
+                    "          [--order customer|supplier|none] [--prices sale|purchase]\n"
+                    "          [--payment yes|no] [--transport yes|no] [--shipping yes|no]\n"
+                    "          [--state yes|no] [--schedule receivable|payable|none]\n"
+                    "          [--valuation yes|no] [--counter SERIES:YEAR:LAST] | list\n"
+                    "                                  movement reasons, the kinds of documents"}},
         {"schema", {orvelmag::RunSchema,
                     "schema check [--connect S]      list what a database lacks for the library\n"
                     "  orvelmag schema upgrade [--connect S]    add the keys an older database lacks\n"
