@@ -22,7 +22,6 @@
 // line view), to show how much of a save is the database's own work.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -33,86 +32,13 @@
 #include "odbc/Database.h"
 #include "orveldblib/ODBCRecordset.h"
 #include "orveldblib/ProcedureId.h"
-#include "orveldblib/TransactionGuard.h"
-#include "orveldlglib/ApplicationAdministrator.h"
 #include "orvelmagdb/base/Amounts.h"
 #include "orvelmagdb/base/Schema.h"
-#include "orvelmagdb/domain/documents/DomainDettaglioDocumento.h"
-#include "orvelmagdb/domain/documents/DomainDocumentoMagazzino.h"
-#include "orvelmagdb/domain/documents/DomainVoceDocumentoMagazzino.h"
+#include "support/DocumentSamples.h"
 
 namespace {
 
-// The reason of every benchmark document: a sale that unloads stock, numbered per series "B".
-constexpr long kReason = 1;
-constexpr const char* kSeries = "B";
-// The writer lock every document writer takes around numbering and saving.
-constexpr const char* kDocumentWriterLock = "DOCUMENTO";
-
-void Configure()
-{
-    static const bool done = [] {
-        CApplicationAdministrator::GetInstance()->LoadConfigFile(ORVEL_SOURCE_DIR "/config/default.conf");
-        return true;
-    }();
-    (void)done;
-}
-
-Decimal D(const char* text)
-{
-    return Decimal(text, 127);
-}
-
-// Line n of a document, with everything a real line carries that the amounts read.
-CDomainVoceDocumentoMagazzino Line(long n)
-{
-    CDomainVoceDocumentoMagazzino line;
-    char text[32];
-    std::snprintf(text, sizeof text, "A%07ld", n + 1);
-    line.Set_TIPO("A");
-    line.Set_ID_ARTICOLO(text);
-    line.Set_DESCRIZIONE(CString("Articolo ") + text);
-    line.Set_UM("PZ");
-    std::snprintf(text, sizeof text, "%ld.%03ld", 1 + n % 7, (n * 250) % 1000);
-    line.Set_QUANTITA(D(text));
-    std::snprintf(text, sizeof text, "%ld.%02ld", 2 + (n * 37) % 150, (n * 13) % 100);
-    line.Set_PREZZO_PZ(D(text), false);
-    std::snprintf(text, sizeof text, "%ld.%02ld", 1 + (n * 37) % 100, (n * 7) % 100);
-    line.Set_PREZZO_ACQUISTO(D(text));
-    const bool reduced = n % 3 == 0;
-    line.Set_ID_IVA(reduced ? "10" : "22", false);
-    line.Set_ALIQUOTA_IVA(reduced ? D("10") : D("22"));
-    if (n % 4 != 0)
-        line.Set_SCONTO1(D(n % 2 == 0 ? "10" : "5"));
-    if (n % 5 == 0)
-        line.Set_SCONTO2(D("2.5"));
-    if (n % 50 == 7) {
-        line.Set_QUANTITA_OMAGGIO(D("1"));
-        line.Set_SCONTA_IVA(n % 100 == 7 ? 0 : 1);
-    }
-    line.Set_PROVVIGIONE(D("3"));
-    line.Set_NRIGA(n + 1);
-    return line;
-}
-
-void AddLines(CDomainDocumento& doc, long count)
-{
-    CDomainDettaglioDocumento* detail = doc.Ref_DETTAGLIO();
-    for (long n = 0; n < count; ++n) {
-        const CDomainVoceDocumentoMagazzino line = Line(n);
-        detail->Add(&line, false);
-    }
-}
-
-void SetHeader(CDomainDocumento& doc)
-{
-    doc.SetCausale(kReason);
-    doc.Set_SERIE(kSeries);
-    doc.Set_SCONTO_EXTRA(D("5"));
-    doc.Set_SPESE_TRASPORTO(D("10.05"));
-    doc.Set_ID_IVA_SPESE_TRASPORTO("22");
-    doc.Set_ALIQUOTA_IVA_SPESE_TRASPORTO(D("22"));
-}
+using namespace bench_documents;
 
 // ---- totals in memory ----
 
@@ -120,9 +46,7 @@ void BM_Ricalcola_TOTALI(benchmark::State& state)
 {
     Configure();
     CDomainDocumentoMagazzino doc;
-    doc.Set_SCONTO_EXTRA(D("5"));
-    doc.Set_SPESE_TRASPORTO(D("10.05"));
-    doc.Set_ALIQUOTA_IVA_SPESE_TRASPORTO(D("22"));
+    SetAmounts(doc);
     AddLines(doc, state.range(0));
     doc.Ricalcola_TOTALI();
     // A document whose totals do not add up would measure the wrong work.
@@ -161,9 +85,7 @@ void BM_Ricalcola_Single(benchmark::State& state)
     Configure();
     const auto& [name, step] = steps[state.range(0)];
     CDomainDocumentoMagazzino doc;
-    doc.Set_SCONTO_EXTRA(D("5"));
-    doc.Set_SPESE_TRASPORTO(D("10.05"));
-    doc.Set_ALIQUOTA_IVA_SPESE_TRASPORTO(D("22"));
+    SetAmounts(doc);
     AddLines(doc, 1000);
     for (auto _ : state) {
         (doc.*step)();
@@ -250,21 +172,6 @@ private:
     CDatabase m_admin;
     std::string m_file;
 };
-
-// One new document of `lines` lines, built, numbered and saved as a till does; its key.
-long SaveDocument(CDatabase& db, long lines)
-{
-    CDomainDocumentoMagazzino doc(&db);
-    SetHeader(doc);
-    AddLines(doc, lines);
-    doc.Ricalcola_TOTALI();
-    CTransactionGuard transaction(db, kDocumentWriterLock);
-    doc.Set_NUMERO(doc.GeneraNumeroDocumento() + 1);
-    if (!doc.DB_AddNew())
-        return -1;
-    transaction.Commit();
-    return doc.Get_ID();
-}
 
 void Save(benchmark::State& state, Backend backend)
 {
