@@ -38,4 +38,24 @@ std::optional<std::string> Arguments::Option(const std::string& name) const
     return it->second;
 }
 
+// Options that may be given more than once ("--alt A:0 --alt B:1") are taken out of the words
+// before the single-valued ones are read.
+std::vector<std::string> TakeRepeated(std::vector<std::string>& words, const std::string& name)
+{
+    std::vector<std::string> values, rest;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == "--" + name) {
+            if (i + 1 >= words.size())
+                throw UsageError{"option --" + name + " needs a value"};
+            values.push_back(words[++i]);
+        } else if (words[i].rfind("--" + name + "=", 0) == 0) {
+            values.push_back(words[i].substr(name.size() + 3));
+        } else {
+            rest.push_back(words[i]);
+        }
+    }
+    words = std::move(rest);
+    return values;
+}
+
 }  // namespace orvelmag

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "ArticleImport.h"
+#include "ArticleLookup.h"
 #include "ArticleInput.h"
 #include "Cli.h"
 #include "afx/Locale.h"
@@ -25,26 +26,6 @@ namespace {
 constexpr const char* kUsage =
     "article add CODE DESCRIPTION [options] | show CODE | find KEY [--partner ID] | "
     "price KEY [options] [--save] | import FILE.csv [--batch N]";
-
-// Options that may be given more than once ("--alt A:0 --alt B:1") are taken out of the words
-// before the single-valued ones are read.
-std::vector<std::string> TakeRepeated(std::vector<std::string>& words, const std::string& name)
-{
-    std::vector<std::string> values, rest;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == "--" + name) {
-            if (i + 1 >= words.size())
-                throw UsageError{"option --" + name + " needs a value"};
-            values.push_back(words[++i]);
-        } else if (words[i].rfind("--" + name + "=", 0) == 0) {
-            values.push_back(words[i].substr(name.size() + 3));
-        } else {
-            rest.push_back(words[i]);
-        }
-    }
-    words = std::move(rest);
-    return values;
-}
 
 bool TakeFlag(std::vector<std::string>& words, const std::string& name)
 {
@@ -170,29 +151,6 @@ void PrintArticle(const CDomainArticolo& a, std::ostream& out)
                                Str(suppliers[i].Get_CODICE_FORNITORE()) + ", \"" +
                                Str(suppliers[i].Get_DESCRIZIONE_FORNITORE()) + "\"");
     PrintChain(a, false, out);
-}
-
-// The article that a till would find for the key: by code (own or alternative of type 0), else
-// by EAN (own or barcode-like alternative). `how` says which.
-bool FindArticle(CDatabase& db, const std::string& key, CDomainArticolo& article, std::string& how)
-{
-    const CString k(key.c_str());
-    {
-        CDomainArticolo byCode(&db);
-        byCode.Set_ID(k);
-        if (byCode.DB_Load()) {
-            how = byCode.Get_ID() == k ? "its code" : "alternative code " + key;
-            article = byCode;
-            return true;
-        }
-    }
-    CDomainArticolo byBarcode(&db);
-    byBarcode.Set_CODICE_EAN(k);
-    if (!byBarcode.DB_Load())
-        return false;
-    how = byBarcode.Get_CODICE_EAN() == k ? "its EAN" : "barcode " + key;
-    article = byBarcode;
-    return true;
 }
 
 void LoadOwned(CDatabase& db, CDomainArticolo& article)

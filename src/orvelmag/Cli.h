@@ -29,6 +29,10 @@ private:
     std::vector<std::string> m_positional;
 };
 
+// Options that may be given more than once ("--alt A:0 --alt B:1", "--line A1:2 --line B7:1")
+// are taken out of the words, in order, before the single-valued ones are read.
+std::vector<std::string> TakeRepeated(std::vector<std::string>& words, const std::string& name);
+
 // Thrown for a command line that cannot be carried out; main prints it and exits with 2.
 struct UsageError {
     std::string message;
@@ -119,6 +123,7 @@ int RunArticle(const std::vector<std::string>& words, std::ostream& out);
 int RunBand(const std::vector<std::string>& words, std::ostream& out);
 int RunCategory(const std::vector<std::string>& words, std::ostream& out);
 int RunPartner(const std::vector<std::string>& words, std::ostream& out);
+int RunDoc(const std::vector<std::string>& words, std::ostream& out);
 int RunReason(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

@@ -44,6 +44,13 @@ const std::map<std::string, Command>& Commands()
                       "category add ID DESCRIPTION [--band B] | list\n"
                       "                                  article categories and their default band"}},
         {"config", {orvelmag::RunConfig, "config [--file F]               print the effective configuration"}},
+        {"doc", {orvelmag::RunDoc,
+                 "doc new --reason N [--customer ID | --supplier ID] [--series S]\n"
+                 "          --line CODE:QTY[:PRICE[:DISC1+DISC2...]]... [--gift CODE:QTY]...\n"
+                 "          [--extra-discount P] [--transport AMOUNT]\n"
+                 "                                  make, number and save a warehouse document\n"
+                 "  orvelmag doc show ID | list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | delete ID\n"
+                 "                                  documents with their lines, totals and VAT"}},
         {"init", {orvelmag::RunInit, "init [--connect S]              create the shop database"}},
         {"partner", {orvelmag::RunPartner,
                      "partner add ID NAME [--kind customer|supplier] [--band B] | band ID CATEGORY BAND\n"

@@ -10,6 +10,7 @@
 #include "orvelmagdb/base/Amounts.h"
 #include "orveldlglib/ApplicationAdministrator.h"
 #include "orvelmagdb/domain/documents/DomainCausaleMagazzino.h"
+#include "orvelmagdb/domain/documents/DomainDocumentoAssociato.h"
 #include "orvelmagdb/domain/documents/DomainListaIvaDocumento.h"
 #include "orvelmagdb/domain/documents/DomainVoceDocumento.h"
 
@@ -216,6 +217,12 @@ bool CDomainDettaglioDocumento::ImportaQuantitaRiga(const CDomainCausaleMagazzin
 bool CDomainDettaglioDocumento::ApplicaPromozione(const CDomainPromozione&) { return false; }
 
 // ---- reference lines ----
+
+bool CDomainDettaglioDocumento::AggiungiRiferimentoDocumento(const CDomainDocumentoAssociato& documento)
+{
+    return AggiungiRiferimentoDocumento(documento.Get_TIPO_DOCUMENTO(), documento.Get_SERIE(), documento.Get_NUMERO(),
+                                        documento.Get_DATA_DOCUMENTO());
+}
 
 bool CDomainDettaglioDocumento::AggiungiRiferimentoDocumento(const CString& strTipoDocumento, const CString& strSerie,
                                                              long lNumero, const TIMESTAMP_STRUCT& dataDocumento)

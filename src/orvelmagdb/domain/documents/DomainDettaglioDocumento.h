@@ -61,7 +61,8 @@ public:
     // this is the line Add merges into. -1 when none.
     virtual int IsVoceInDettaglio(const CDomainVoceDocumento* pVoce) const = 0;
     // Imports the lines of another detail according to the reason of the document they come
-    // from (see ImportaQuantitaRiga), adding them with Add and bMerge.
+    // from (see ImportaQuantitaRiga), adding them with Add and bMerge. True, or false for a null
+    // detail (nothing to import).
     virtual bool AggiungiDettaglio(const CDomainCausaleMagazzino& causale, const CDomainDettaglioDocumento* pDettaglio,
                                    bool bMerge) = 0;
     // Imports the lines of the stored document with this id; false without a connection.

@@ -3,6 +3,7 @@
 #include "orvelmagdb/domain/documents/DomainDettaglioDocumentoMagazzino.h"
 
 #include "orvelmagdb/domain/documents/DomainCausaleMagazzino.h"
+#include "orvelmagdb/domain/documents/DomainDocumentoMagazzino.h"
 #include "orvelmagdb/domain/documents/DomainVoceDocumento.h"
 #include "orvelmagdb/domain/documents/DomainVoceDocumentoMagazzino.h"
 
@@ -80,10 +81,14 @@ bool CDomainDettaglioDocumentoMagazzino::AggiungiDettaglio(const CDomainCausaleM
 
 bool CDomainDettaglioDocumentoMagazzino::AggiungiDettaglio(long lIdDocumento, bool bMerge)
 {
-    // UNFINISHED: importing a stored warehouse document needs the warehouse document class
-    // (its header, associated-document and line loads), which is not in this tree yet. Until it
-    // is, nothing is imported and the answer is false.
-    static_cast<void>(lIdDocumento);
-    static_cast<void>(bMerge);
-    return false;
+    if (GetDatabase() == nullptr)
+        return false;
+    // The warehouse document's load is its header, its associated documents and its lines, in
+    // that order, stopping at the first that fails; database errors pass to the caller as they do
+    // from the document's own load.
+    CDomainDocumentoMagazzino documento(GetDatabase());
+    documento.Set_ID(lIdDocumento);
+    if (!documento.DB_Load())
+        return false;
+    return AggiungiDettaglio(documento.Get_CAUSALE(), documento.Get_DETTAGLIO(), bMerge);
 }

@@ -20,6 +20,12 @@
 #include "orvelmagdb/recordsets/documents/ProgressivoCausaleCompletoSet.h"
 #include "orvelmagdb/recordsets/documents/TestataDocumentoSet.h"
 
+// The eleven totals, stored in the header row and read from the header view under their own names.
+#define ORVEL_DOCUMENTO_TOTALS(X)                                                                        \
+    X(TOTALE_IMPORTO_ACQUISTO) X(TOTALE_IMPONIBILE) X(TOTALE_IMPORTO) X(TOTALE_SCONTO_EXTRA) X(TOTALE_SCONTO) \
+    X(TOTALE_OMAGGIO) X(TOTALE_IMPORTO_NETTO) X(TOTALE_NETTO_DOCUMENTO) X(TOTALE_IVA) X(TOTALE)             \
+    X(TOTALE_PROVVIGIONE)
+
 namespace {
 
 // A long column that may be NULL, read with the value NULL stands for.
@@ -210,14 +216,16 @@ void CDomainDocumento::Set_SERIE_E_NUMERO(const CString& text)
 }
 
 // The series goes through the filter quoting like every text in a filter, so that a series
-// holding a quote finds its counter instead of breaking the statement.
+// holding a quote finds its counter instead of breaking the statement. No series is looked up in
+// the form documents store it, a single blank, which is the series the counter is kept under.
 long CDomainDocumento::GeneraNumeroDocumento()
 {
     long number = 0;
+    const CString serie = SERIE.IsEmpty() ? CString(" ") : SERIE;
     ReportDBErrors([&] {
         CProgressivoCausaleCompletoSet rs(GetDatabase());
         rs.m_strFilter.Format("(ID_CAUSALE = %ld) AND (ID_SOCIETA = %ld) AND (SERIE_PROG = '%s') AND (ANNO_PROG = %04ld)",
-                              CAUSALE.Get_ID(), ID_SOCIETA, SetFilterParam(SERIE).GetString(), ANNO);
+                              CAUSALE.Get_ID(), ID_SOCIETA, SetFilterParam(serie).GetString(), ANNO);
         rs.Open();
         if (!rs.IsEOF())
             number = rs.NUMERO_PROG;
@@ -429,18 +437,10 @@ void CDomainDocumento::FromRecordset(CTestataDocumentoSet& rs)
     ALIQUOTA_IVA_SPESE_INCASSO = Decimal(rs.D_ALIQUOTA_IVA_SPESE_INCASSO, 127);
     ALIQUOTA_IVA_SPESE_TRASPORTO = Decimal(rs.D_ALIQUOTA_IVA_SPESE_TRASPORTO, 127);
     ALIQUOTA_IVA_SPESE_VARIE = Decimal(rs.D_ALIQUOTA_IVA_SPESE_VARIE, 127);
+#define ORVEL_DOCUMENTO_READ_TOTAL(name) name = Decimal(rs.name, 127);
+    ORVEL_DOCUMENTO_TOTALS(ORVEL_DOCUMENTO_READ_TOTAL)
+#undef ORVEL_DOCUMENTO_READ_TOTAL
 
-    TOTALE_IMPORTO_ACQUISTO = Decimal(rs.TOTALE_IMPORTO_ACQUISTO, 127);
-    TOTALE_IMPONIBILE = Decimal(rs.TOTALE_IMPONIBILE, 127);
-    TOTALE_IMPORTO = Decimal(rs.TOTALE_IMPORTO, 127);
-    TOTALE_SCONTO_EXTRA = Decimal(rs.TOTALE_SCONTO_EXTRA, 127);
-    TOTALE_SCONTO = Decimal(rs.TOTALE_SCONTO, 127);
-    TOTALE_OMAGGIO = Decimal(rs.TOTALE_OMAGGIO, 127);
-    TOTALE_IMPORTO_NETTO = Decimal(rs.TOTALE_IMPORTO_NETTO, 127);
-    TOTALE_NETTO_DOCUMENTO = Decimal(rs.TOTALE_NETTO_DOCUMENTO, 127);
-    TOTALE_IVA = Decimal(rs.TOTALE_IVA, 127);
-    TOTALE = Decimal(rs.TOTALE, 127);
-    TOTALE_PROVVIGIONE = Decimal(rs.TOTALE_PROVVIGIONE, 127);
 }
 
 // The reason decides which sections of the header are stored: a section the reason does not
@@ -517,17 +517,9 @@ void CDomainDocumento::ToRecordset(CDocumentoSet& rs) const
     rs.ALIQUOTA_IVA_SPESE_INCASSO = ToStoredText(ALIQUOTA_IVA_SPESE_INCASSO);
     rs.ALIQUOTA_IVA_SPESE_TRASPORTO = ToStoredText(ALIQUOTA_IVA_SPESE_TRASPORTO);
     rs.ALIQUOTA_IVA_SPESE_VARIE = ToStoredText(ALIQUOTA_IVA_SPESE_VARIE);
-    rs.TOTALE = ToStoredText(TOTALE);
-    rs.TOTALE_IMPORTO = ToStoredText(TOTALE_IMPORTO);
-    rs.TOTALE_IMPORTO_NETTO = ToStoredText(TOTALE_IMPORTO_NETTO);
-    rs.TOTALE_NETTO_DOCUMENTO = ToStoredText(TOTALE_NETTO_DOCUMENTO);
-    rs.TOTALE_IVA = ToStoredText(TOTALE_IVA);
-    rs.TOTALE_OMAGGIO = ToStoredText(TOTALE_OMAGGIO);
-    rs.TOTALE_IMPORTO_ACQUISTO = ToStoredText(TOTALE_IMPORTO_ACQUISTO);
-    rs.TOTALE_SCONTO_EXTRA = ToStoredText(TOTALE_SCONTO_EXTRA);
-    rs.TOTALE_SCONTO = ToStoredText(TOTALE_SCONTO);
-    rs.TOTALE_IMPONIBILE = ToStoredText(TOTALE_IMPONIBILE);
-    rs.TOTALE_PROVVIGIONE = ToStoredText(TOTALE_PROVVIGIONE);
+#define ORVEL_DOCUMENTO_WRITE_TOTAL(name) rs.name = ToStoredText(name);
+    ORVEL_DOCUMENTO_TOTALS(ORVEL_DOCUMENTO_WRITE_TOTAL)
+#undef ORVEL_DOCUMENTO_WRITE_TOTAL
 
     rs.NOTA = NOTA;
     rs.NOTA2 = NOTA2;
@@ -598,14 +590,17 @@ bool CDomainDocumento::Update_DETTAGLIO(EDB_Operation)
 }
 
 // On edit the lines go first; on add the header goes first, so that it has its key before the
-// links, the VAT summary and the lines that refer to it.
+// links, the VAT summary and the lines that refer to it. The line write lets database errors
+// through; here they are shown and answered with false like those of the other steps, so that
+// the host only has to roll back on false.
 bool CDomainDocumento::DB_Update(EDB_Operation op)
 {
-    if (op == DB_OPERATION_EDIT && !Update_DETTAGLIO(op))
+    auto lines = [&] { return ReportDBErrors([&] { return Update_DETTAGLIO(op); }); };
+    if (op == DB_OPERATION_EDIT && !lines())
         return false;
     if (!Update_DOCUMENTO(op) || !Update_DOCUMENTI_ASSOCIATI(op) || !Update_IVA_DOCUMENTO(op))
         return false;
-    if (op != DB_OPERATION_EDIT && !Update_DETTAGLIO(op))
+    if (op != DB_OPERATION_EDIT && !lines())
         return false;
     return true;
 }

@@ -75,7 +75,9 @@ bool CDomainDocumentoAssociato::DB_Load()
     return true;
 }
 
-void CDomainDocumentoAssociato::FromRecordset(const CDocumentiReferenziatiSet& rs)
+// The link views name the summary columns alike (REF_...); the container links carry no amounts.
+template <typename LinkSet>
+void CDomainDocumentoAssociato::CopyLinkColumns(const LinkSet& rs)
 {
     ID = rs.REF_ID_DOCUMENTO;
     NUMERO = rs.REF_NUMERO;
@@ -85,6 +87,11 @@ void CDomainDocumentoAssociato::FromRecordset(const CDocumentiReferenziatiSet& r
     CAUSALE_ID = rs.REF_CAUSALE_ID;
     CAUSALE_DESCRIZIONE = rs.REF_CAUSALE_DESCRIZIONE;
     TIPO_DOCUMENTO = rs.REF_TIPO_DOCUMENTO;
+}
+
+void CDomainDocumentoAssociato::FromRecordset(const CDocumentiReferenziatiSet& rs)
+{
+    CopyLinkColumns(rs);
     Set_TOTALE(rs.REF_TOTALE);
     Set_TOTALE_IVA(rs.REF_TOTALE_IVA);
     Set_SCONTO_EXTRA(rs.REF_SCONTO_EXTRA);
@@ -107,12 +114,5 @@ void CDomainDocumentoAssociato::FromRecordset(const CRicercaDocumentoSet& rs)
 
 void CDomainDocumentoAssociato::FromRecordset(const CDocumentiVuotiReferenziatiSet& rs)
 {
-    ID = rs.REF_ID_DOCUMENTO;
-    NUMERO = rs.REF_NUMERO;
-    SERIE = rs.REF_SERIE;
-    Set_DATA_DOCUMENTO(rs.REF_DATA_DOCUMENTO);
-    DATA_MOVIMENTO = rs.REF_DATA_MOVIMENTO;
-    CAUSALE_ID = rs.REF_CAUSALE_ID;
-    CAUSALE_DESCRIZIONE = rs.REF_CAUSALE_DESCRIZIONE;
-    TIPO_DOCUMENTO = rs.REF_TIPO_DOCUMENTO;
+    CopyLinkColumns(rs);
 }

@@ -50,6 +50,9 @@ public:
     void Set_SCONTO_EXTRA(const CString& value) { Set_SCONTO_EXTRA(Decimal(value, 127)); }
 
 protected:
+    template <typename LinkSet>
+    void CopyLinkColumns(const LinkSet& rs);
+
     int m_nPrecisioneTotali;
     int m_nPrecisioneSconti;
     long CAUSALE_ID;
