@@ -4,7 +4,10 @@
 # new shop database, the Italian VAT codes; then discount bands, a category with its default band,
 # a customer with its own band on that category, a supplier, a few articles with EANs and
 # alternative codes (added one by one and imported from a CSV file), lookups by every kind of key
-# a till receives, the price chain run both ways, and the band with and without the customer.
+# a till receives, the price chain run both ways, and the band with and without the customer; then
+# movement reasons, an invoice built as a till builds it (lines priced from the customer's band, a
+# repeated article merged, a free gift, an extra discount, transport), shown with its totals and
+# VAT summary, a load from a supplier, and the list of documents.
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup-debian.sh
@@ -65,3 +68,23 @@ step article find 2000000000015 --partner 101
 # that keeps the discounts and the mark-up, saved.
 step article price 000001 --price-vat 15.90
 step article price 000001 --list-price 11.00 --save
+
+# Movement reasons, the kinds of documents: a sale invoice to a customer with payment and transport
+# data that unloads stock, and a load from a supplier priced from the purchase list.
+step reason add 1 "Fattura accompagnatoria" --type FT --party customer --payment yes --transport yes --stock unload
+step reason add 2 "Carico da fornitore" --type CAF --party supplier --stock load
+step reason list
+
+# The typical request of a till or back office: an invoice for customer 101. The Montepulciano is
+# entered twice (by code and by its alternative code) and merges into one line of 12 with the
+# customer's band; the juice at 10% VAT by its EAN; the beer at an agreed price and discount; two
+# juices given away; 3% off the whole invoice and 15.00 of transport. The document is numbered and
+# saved in one transaction.
+step doc new --reason 1 --customer 101 --line 000001:6 --line MONTEP:6 --line 8000000000026:12 \
+    --line 000003:24:0.95:5 --gift 000002:2 --extra-discount 3 --transport 15 | tee invoice.txt
+invoice=$(sed -n 's/^added document \([0-9]*\):.*/\1/p' invoice.txt)
+step doc show "$invoice"
+
+# Goods from the supplier, at the purchase prices; then every document.
+step doc new --reason 2 --supplier 201 --line 000001:24 --line 000002:36
+step doc list
