@@ -37,9 +37,12 @@
 #include "orvelmagdb/base/Amounts.h"
 #include "orvelmagdb/base/Schema.h"
 #include "orvelmagdb/recordsets/documents/TestataDocumentoSet.h"
+#include "support/BenchPostgres.h"
 #include "support/DocumentSamples.h"
 
 namespace {
+
+using bench_support::PostgresConnect;
 
 using namespace bench_documents;
 
@@ -114,15 +117,6 @@ void BM_CascadeFactor(benchmark::State& state)
 BENCHMARK(BM_CascadeFactor)->Arg(0)->Arg(1);
 
 // ---- the shop database ----
-
-// The PostgreSQL server to measure on: ORVEL_BENCH_PG, else the test suites' ORVEL_TEST_PG.
-std::string PostgresConnect()
-{
-    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-            return value;
-    return "";
-}
 
 enum class Backend { SQLite, SQLiteSynced, PostgreSQL };
 
@@ -326,12 +320,5 @@ void RegisterPostgres()
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    if (!PostgresConnect().empty())
-        RegisterPostgres();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::RunBenchmarks(argc, argv, RegisterPostgres);
 }

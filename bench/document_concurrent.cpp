@@ -34,19 +34,14 @@
 
 #include "odbc/Database.h"
 #include "orveldblib/ODBCRecordset.h"
+#include "support/BenchPostgres.h"
 
 namespace {
 
+using bench_support::PostgresConnect;
+
 const std::string kConfig = ORVEL_SOURCE_DIR "/config/default.conf";
 constexpr long kLines = 10;
-
-std::string PostgresConnect()
-{
-    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-            return value;
-    return "";
-}
 
 int Orvelmag(const std::string& args)
 {
