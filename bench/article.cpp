@@ -29,8 +29,11 @@
 #include "orvelmagdb/base/Schema.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 #include "orvelmagdb/recordsets/articles/ArticoloCompletoSet.h"
+#include "support/BenchPostgres.h"
 
 namespace {
+
+using bench_support::PostgresConnect;
 
 void Configure()
 {
@@ -113,15 +116,6 @@ std::string Options()
 {
     const char* extra = std::getenv("ORVEL_BENCH_SQLITE_OPTIONS");
     return extra != nullptr ? extra : "";
-}
-
-// The PostgreSQL server to measure on: ORVEL_BENCH_PG, else the test suites' ORVEL_TEST_PG.
-std::string PostgresConnect()
-{
-    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-            return value;
-    return "";
 }
 
 enum class Backend { SQLite, PostgreSQL };
@@ -332,12 +326,5 @@ BENCHMARK(BM_SetMargine);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    if (!PostgresConnect().empty())
-        RegisterPostgresLookups();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::RunBenchmarks(argc, argv, RegisterPostgresLookups);
 }
