@@ -319,6 +319,67 @@ TEST_P(Document, TotalsAndVatSummaryOfLinesAndExpenses)
     }
 }
 
+// Ricalcola_TOTALI walks the lines once for all the totals; each must come out, to the last digit
+// and scale, as its single operation computes it, whatever the lines hold.
+TEST_P(Document, AllTotalsAtOnceEqualEachTotalAlone)
+{
+    auto doc = NewDocument(1);
+    struct Spec {
+        const char *tipo, *qty, *gift, *paidGift, *price, *rate, *s1, *s2, *commission;
+        long scontaIva;
+    };
+    const Spec lines[] = {
+        {"A", "3", "0", "0", "19.99", "22", "10", "5", "50", 1},   {"A", "2", "2", "1", "7.333", "10", "0", "0", "0", 0},
+        {"B", "1.5", "0", "0", "-4.10", "22", "50", "0", "0", 1}, {"A", "4", "0", "0", "12.50", "-1", "12.5", "0", "2.5", 1},
+        {"R", "9", "0", "0", "100", "22", "0", "0", "0", 1},      {"A", "0.333", "0", "0", "0", "4", "20", "20", "0", 1},
+    };
+    for (const Spec& l : lines) {
+        CDomainVoceDocumentoMagazzino line(&db());
+        line.Set_TIPO(l.tipo);
+        line.Set_QUANTITA(D(l.qty));
+        line.Set_QUANTITA_OMAGGIO(D(l.gift));
+        line.Set_QUANTITA_OMAGGIO_PAGATA(D(l.paidGift));
+        line.Set_SCONTA_IVA(l.scontaIva);
+        line.Set_PREZZO_PZ(D(l.price), false);
+        line.Set_PREZZO_ACQUISTO(D("3.21"));
+        line.Set_ALIQUOTA_IVA(D(l.rate));
+        line.Set_SCONTO1(D(l.s1));
+        line.Set_SCONTO2(D(l.s2));
+        line.Set_PROVVIGIONE(D(l.commission));
+        ASSERT_GE(doc->Fwd_DETTAGLIO_Add(&line), 0);
+    }
+    doc->Set_SCONTO_EXTRA(D("7.5"));
+    doc->Set_SPESE_TRASPORTO(D("10.05"));
+    doc->Set_SPESE_INCASSO(D("2"));
+    doc->Set_ALIQUOTA_IVA_SPESE_INCASSO(D("0"));
+
+    auto each = std::unique_ptr<CDomainDocumento>(doc->Clone());
+    doc->Ricalcola_TOTALI();
+    each->Ricalcola_TOTALE_IMPORTO_ACQUISTO();
+    each->Ricalcola_TOTALE_NETTO_DOCUMENTO();
+    each->Ricalcola_TOTALE_IMPORTO();
+    each->Ricalcola_TOTALE_SCONTO();
+    each->Ricalcola_TOTALE_OMAGGIO();
+    each->Ricalcola_TOTALE_IMPORTO_NETTO();
+    each->Ricalcola_TOTALE_SCONTO_EXTRA();
+    each->Ricalcola_TOTALE_IMPONIBILE();
+    each->Ricalcola_TOTALE_IVA();
+    each->Ricalcola_TOTALE();
+    each->Ricalcola_TOTALE_PROVVIGIONE();
+    const auto totals = [](const CDomainDocumento& d) {
+        std::string text;
+        for (const Decimal* v :
+             {&d.Get_TOTALE_IMPORTO_ACQUISTO(), &d.Get_TOTALE_NETTO_DOCUMENTO(), &d.Get_TOTALE_IMPORTO(),
+              &d.Get_TOTALE_SCONTO(), &d.Get_TOTALE_OMAGGIO(), &d.Get_TOTALE_IMPORTO_NETTO(),
+              &d.Get_TOTALE_SCONTO_EXTRA(), &d.Get_TOTALE_IMPONIBILE(), &d.Get_TOTALE_IVA(), &d.Get_TOTALE(),
+              &d.Get_TOTALE_PROVVIGIONE()})
+            text += v->ToString2(127, false).str() + " ";
+        return text;
+    };
+    EXPECT_EQ(totals(*doc), totals(*each));
+    EXPECT_NE(doc->Get_TOTALE(), Decimal());
+}
+
 TEST_P(Document, LinksAreStoredOnceAndReplacedOnEdit)
 {
     auto first = NewDocument(5), second = NewDocument(6), unsaved = NewDocument(7);

@@ -24,13 +24,17 @@ void CheckIndex(int nIndex, int nSize)
         AfxThrowInvalidArgException("document detail: line index out of range");
 }
 
-bool TipoInizia(const CDomainVoceDocumento& voce, const char* tipo) { return voce.Get_TIPO().Left(1) == tipo; }
+bool TipoInizia(const CDomainVoceDocumento& voce, char tipo)
+{
+    const CString& text = voce.Get_TIPO();
+    return !text.IsEmpty() && text[0] == tipo;
+}
 
 }  // namespace
 
-bool CDomainDettaglioDocumento::IsTipoArticolo(const CDomainVoceDocumento& voce) { return TipoInizia(voce, "A"); }
-bool CDomainDettaglioDocumento::IsTipoSenzaArticolo(const CDomainVoceDocumento& voce) { return TipoInizia(voce, "B"); }
-bool CDomainDettaglioDocumento::IsTipoRiferimento(const CDomainVoceDocumento& voce) { return TipoInizia(voce, "R"); }
+bool CDomainDettaglioDocumento::IsTipoArticolo(const CDomainVoceDocumento& voce) { return TipoInizia(voce, 'A'); }
+bool CDomainDettaglioDocumento::IsTipoSenzaArticolo(const CDomainVoceDocumento& voce) { return TipoInizia(voce, 'B'); }
+bool CDomainDettaglioDocumento::IsTipoRiferimento(const CDomainVoceDocumento& voce) { return TipoInizia(voce, 'R'); }
 
 CDomainDettaglioDocumento::CDomainDettaglioDocumento(CDatabase* pDatabase)
     : CDomainClass(pDatabase), m_nPrecisioneTotali(Config()->GetParamAsInt("precisione/totali"))
@@ -338,6 +342,30 @@ Decimal CDomainDettaglioDocumento::Get_TOTALE(const Decimal& scontoExtra) const
 {
     return Amounts::Rounded(Get_TOTALE_IVA(scontoExtra) + Get_TOTALE_IMPORTO_NETTO(scontoExtra, false),
                             m_nPrecisioneTotali);
+}
+
+CDomainDettaglioDocumento::Totali CDomainDettaglioDocumento::Get_TOTALI(const Decimal& scontoExtra) const
+{
+    Totali t;
+    for (int i = 0; i < GetSize(); ++i) {
+        const CDomainVoceDocumento* pVoce = m_arrVoci[i];
+        if (pVoce == nullptr || IsTipoRiferimento(*pVoce))
+            continue;
+        const CDomainVoceDocumento::Importi line = pVoce->Get_IMPORTI(scontoExtra);
+        t.importo += line.importo;
+        t.importoAcquisto += line.importoAcquisto;
+        t.omaggio += line.omaggio;
+        t.importoNetto += line.importoNetto;
+        t.importoNettoSenzaExtra += line.importoNettoSenzaExtra;
+        t.imponibile += line.imponibile;
+        t.iva += line.iva;
+        t.provvigione += line.provvigione;
+    }
+    for (Decimal* total : {&t.importo, &t.importoAcquisto, &t.omaggio, &t.importoNetto, &t.importoNettoSenzaExtra,
+                           &t.imponibile, &t.iva, &t.provvigione})
+        total->Round3(m_nPrecisioneTotali);
+    t.sconto = Amounts::Rounded(t.importo - t.importoNetto - t.omaggio, m_nPrecisioneTotali);
+    return t;
 }
 
 Decimal CDomainDettaglioDocumento::Get_TOTALE_QUANTITA() const

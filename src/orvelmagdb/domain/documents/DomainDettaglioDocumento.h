@@ -118,6 +118,14 @@ public:
     Decimal Get_TOTALE_SCONTO(const Decimal& scontoExtra, bool bSoloArticoli = false) const;
     // VAT total plus net total, each rounded first.
     Decimal Get_TOTALE(const Decimal& scontoExtra) const;
+    // Every total of all the lines but reference lines in one pass over them, each as its own
+    // operation above gives it (sconto as gross less net less free gift; importoNettoSenzaExtra is
+    // the net total with an extra discount of 0).
+    struct Totali {
+        Decimal importo, importoAcquisto, omaggio, importoNetto, importoNettoSenzaExtra, imponibile, iva,
+            provvigione, sconto;
+    };
+    Totali Get_TOTALI(const Decimal& scontoExtra) const;
     // The quantities, unrounded.
     Decimal Get_TOTALE_QUANTITA() const;
     long Get_TOTALE_IMBALLI() const;

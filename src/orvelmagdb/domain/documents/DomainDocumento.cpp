@@ -770,42 +770,62 @@ void CDomainDocumento::Ricalcola_TOTALE_IMPORTO_NETTO()
     TOTALE_IMPORTO_NETTO = DETTAGLIO ? DETTAGLIO->Get_TOTALE_IMPORTO_NETTO(SCONTO_EXTRA, false) : Decimal();
 }
 
-// The extra discount is taken on the net total before the extra discount.
 void CDomainDocumento::Ricalcola_TOTALE_SCONTO_EXTRA()
 {
-    const Decimal net = DETTAGLIO ? DETTAGLIO->Get_TOTALE_IMPORTO_NETTO(Decimal(), false) : Decimal();
-    TOTALE_SCONTO_EXTRA = net * Amounts::Fraction(SCONTO_EXTRA);
+    TOTALE_SCONTO_EXTRA = ScontoExtra(DETTAGLIO ? DETTAGLIO->Get_TOTALE_IMPORTO_NETTO(Decimal(), false) : Decimal());
 }
 
 void CDomainDocumento::Ricalcola_TOTALE_NETTO_DOCUMENTO()
 {
-    Decimal total = DETTAGLIO ? DETTAGLIO->Get_TOTALE_IMPORTO_NETTO(SCONTO_EXTRA, false) : Decimal();
+    TOTALE_NETTO_DOCUMENTO =
+        NettoDocumento(DETTAGLIO ? DETTAGLIO->Get_TOTALE_IMPORTO_NETTO(SCONTO_EXTRA, false) : Decimal());
+}
+
+void CDomainDocumento::Ricalcola_TOTALE_IMPONIBILE()
+{
+    TOTALE_IMPONIBILE = Imponibile(DETTAGLIO ? DETTAGLIO->Get_TOTALE_IMPONIBILE(SCONTO_EXTRA) : Decimal());
+}
+
+void CDomainDocumento::Ricalcola_TOTALE_IVA()
+{
+    TOTALE_IVA = Iva(DETTAGLIO ? DETTAGLIO->Get_TOTALE_IVA(SCONTO_EXTRA) : Decimal());
+}
+
+// The extra discount is taken on the net total of the lines before the extra discount.
+Decimal CDomainDocumento::ScontoExtra(const Decimal& netBeforeExtra) const
+{
+    return netBeforeExtra * Amounts::Fraction(SCONTO_EXTRA);
+}
+
+Decimal CDomainDocumento::NettoDocumento(const Decimal& netOfLines) const
+{
+    Decimal total = netOfLines;
     total += SPESE_TRASPORTO;
     total += SPESE_INCASSO;
     total += SPESE_VARIE;
-    TOTALE_NETTO_DOCUMENTO = total;
+    return total;
 }
 
 // Only expenses that bear VAT are taxable.
-void CDomainDocumento::Ricalcola_TOTALE_IMPONIBILE()
+Decimal CDomainDocumento::Imponibile(const Decimal& taxableOfLines) const
 {
-    Decimal total = DETTAGLIO ? DETTAGLIO->Get_TOTALE_IMPONIBILE(SCONTO_EXTRA) : Decimal();
+    Decimal total = taxableOfLines;
     if (ALIQUOTA_IVA_SPESE_TRASPORTO > Decimal())
         total += SPESE_TRASPORTO;
     if (ALIQUOTA_IVA_SPESE_INCASSO > Decimal())
         total += SPESE_INCASSO;
     if (ALIQUOTA_IVA_SPESE_VARIE > Decimal())
         total += SPESE_VARIE;
-    TOTALE_IMPONIBILE = total;
+    return total;
 }
 
-void CDomainDocumento::Ricalcola_TOTALE_IVA()
+Decimal CDomainDocumento::Iva(const Decimal& vatOfLines) const
 {
-    Decimal total = DETTAGLIO ? DETTAGLIO->Get_TOTALE_IVA(SCONTO_EXTRA) : Decimal();
+    Decimal total = vatOfLines;
     total += Get_IVA_SPESE_TRASPORTO();
     total += Get_IVA_SPESE_INCASSO();
     total += Get_IVA_SPESE_VARIE();
-    TOTALE_IVA = total;
+    return total;
 }
 
 void CDomainDocumento::Ricalcola_TOTALE()
@@ -819,17 +839,20 @@ void CDomainDocumento::Ricalcola_TOTALE_PROVVIGIONE()
 }
 
 // The document total comes after both of its terms.
+// Each total is what its single operation gives; the lines are walked once for all of them.
 void CDomainDocumento::Ricalcola_TOTALI()
 {
-    Ricalcola_TOTALE_IMPORTO_ACQUISTO();
-    Ricalcola_TOTALE_NETTO_DOCUMENTO();
-    Ricalcola_TOTALE_IMPORTO();
-    Ricalcola_TOTALE_SCONTO();
-    Ricalcola_TOTALE_OMAGGIO();
-    Ricalcola_TOTALE_IMPORTO_NETTO();
-    Ricalcola_TOTALE_SCONTO_EXTRA();
-    Ricalcola_TOTALE_IMPONIBILE();
-    Ricalcola_TOTALE_IVA();
+    const CDomainDettaglioDocumento::Totali lines =
+        DETTAGLIO ? DETTAGLIO->Get_TOTALI(SCONTO_EXTRA) : CDomainDettaglioDocumento::Totali();
+    TOTALE_IMPORTO_ACQUISTO = lines.importoAcquisto;
+    TOTALE_NETTO_DOCUMENTO = NettoDocumento(lines.importoNetto);
+    TOTALE_IMPORTO = lines.importo;
+    TOTALE_SCONTO = lines.sconto;
+    TOTALE_OMAGGIO = lines.omaggio;
+    TOTALE_IMPORTO_NETTO = lines.importoNetto;
+    TOTALE_SCONTO_EXTRA = ScontoExtra(lines.importoNettoSenzaExtra);
+    TOTALE_IMPONIBILE = Imponibile(lines.imponibile);
+    TOTALE_IVA = Iva(lines.iva);
     Ricalcola_TOTALE();
-    Ricalcola_TOTALE_PROVVIGIONE();
+    TOTALE_PROVVIGIONE = lines.provvigione;
 }

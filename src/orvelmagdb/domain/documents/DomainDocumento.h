@@ -259,6 +259,11 @@ protected:
 
 private:
     void CopyHeader(const CDomainDocumento& other);
+    // The document totals from the line totals: the expenses and their VAT added as they are.
+    Decimal ScontoExtra(const Decimal& netBeforeExtra) const;
+    Decimal NettoDocumento(const Decimal& netOfLines) const;
+    Decimal Imponibile(const Decimal& taxableOfLines) const;
+    Decimal Iva(const Decimal& vatOfLines) const;
     bool LoadPartner(long id, CString& name, CString& vatNumber, CString& taxCode, CString& address1,
                      CString& address2);
 };

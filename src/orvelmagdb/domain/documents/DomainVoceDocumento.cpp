@@ -308,17 +308,38 @@ Decimal CDomainVoceDocumento::Get_TOTALE_SCONTO(const Decimal& extra) const
     const Decimal gross = Get_QT_M_QTO_X_PR();
     // The free gift given as a discount, then each discount on what the previous ones left.
     Decimal total = SCONTA_IVA > 0 ? Get_QTO_X_PR() : Decimal();
+    // The factors are built one from the other, as the cascade builds them.
+    const Decimal f1 = CascadeFactor({SCONTO1});
+    const Decimal f2 = f1 * Amounts::Remainder(SCONTO2);
+    const Decimal f3 = f2 * Amounts::Remainder(SCONTO3);
+    const Decimal f = f3 * Amounts::Remainder(SCONTO4);
     total += PercentOf(gross, SCONTO1);
-    total += PercentOf(gross * Get_FATTORE_SCONTO_1(), SCONTO2);
-    total += PercentOf(gross * Get_FATTORE_SCONTO_2(), SCONTO3);
-    total += PercentOf(gross * Get_FATTORE_SCONTO_3(), SCONTO4);
-    total += PercentOf(gross * Get_FATTORE_SCONTO(), extra);
+    total += PercentOf(gross * f1, SCONTO2);
+    total += PercentOf(gross * f2, SCONTO3);
+    total += PercentOf(gross * f3, SCONTO4);
+    total += PercentOf(gross * f, extra);
     return Rounded(total, m_nPrecisionePrezzi);
 }
 
 Decimal CDomainVoceDocumento::Get_TOTALE_PROVVIGIONE(const Decimal& extra) const
 {
     return Rounded(PercentOf(Get_TOTALE_IMPORTO_NETTO(extra), PROVVIGIONE), m_nPrecisionePrezzi);
+}
+
+CDomainVoceDocumento::Importi CDomainVoceDocumento::Get_IMPORTI(const Decimal& extra) const
+{
+    Importi result;
+    result.importo = Get_TOTALE_IMPORTO();
+    result.importoAcquisto = Get_TOTALE_IMPORTO_ACQUISTO();
+    result.omaggio = Get_TOTALE_OMAGGIO();
+    const Decimal net = Scontato(extra);
+    result.importoNetto = Rounded(net, m_nPrecisionePrezzi);
+    result.importoNettoSenzaExtra = Rounded(Scontato(Decimal()), m_nPrecisionePrezzi);
+    const Decimal taxable = net + OmaggioConIva();
+    result.imponibile = Rounded(ALIQUOTA_IVA < Decimal() ? Decimal() : taxable, m_nPrecisionePrezzi);
+    result.iva = Rounded(PercentOf(taxable, AliquotaApplicata()), m_nPrecisionePrezzi);
+    result.provvigione = Rounded(PercentOf(result.importoNetto, PROVVIGIONE), m_nPrecisionePrezzi);
+    return result;
 }
 
 Decimal CDomainVoceDocumento::Get_PREZZO_FINITO_IVA_ESCLUSA() const

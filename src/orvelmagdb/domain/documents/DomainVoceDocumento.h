@@ -120,6 +120,14 @@ public:
     Decimal Get_TOTALE_IVA(const Decimal& extra) const;          // VAT
     Decimal Get_TOTALE(const Decimal& extra) const;              // total with VAT
     Decimal Get_PREZZO_FINITO_IVA_ESCLUSA() const;               // net unit price, own extra discount
+    // The amounts that a document's totals add up, computed together: each equals what its own
+    // operation above gives (the net before the extra discount with an extra discount of 0), but
+    // the discounted amount that most of them start from is computed once.
+    struct Importi {
+        Decimal importo, importoAcquisto, omaggio, importoNetto, importoNettoSenzaExtra, imponibile, iva,
+            provvigione;
+    };
+    Importi Get_IMPORTI(const Decimal& extra) const;
     // Margin of the net price per base unit over the purchase price, in percent, rounded to the
     // discount precision of the configuration at the call plus one.
     Decimal Get_MARGINE_APPLICATO() const;
