@@ -144,7 +144,7 @@ CDomainPromozione PromotionFromArguments(CDatabase& db, const Arguments& args)
             break;
         }
         case CDomainPromozione::TIPO_MXN: {
-            const std::string& text = *args.Option("mxn");
+            const std::string text = *args.Option("mxn");  // Option answers a copy
             const auto colon = text.find(':');
             if (colon == std::string::npos)
                 throw InputError{"--mxn takes M:N, the pieces taken and the pieces paid, not \"" + Printable(text) + "\""};
