@@ -50,6 +50,7 @@ TEST(LoadedModule, ClassesLiveAsLongAsTheModule)
         std::unique_ptr<CObject> made(gadget->CreateObject());
         ASSERT_NE(made, nullptr);
         EXPECT_TRUE(made->IsKindOf(widget));  // a base of the module's own, across the module boundary
+        EXPECT_FALSE(made->IsKindOf(RUNTIME_CLASS(CDynLinkLibrary)));
     }
 
     module.reset();  // dlclose runs the module's termination

@@ -43,6 +43,7 @@ TEST_F(TimeInRome, LocalPartsSummerTimeAndBadParts)
     const CTime winter(2024, 2, 29, 13, 5, 9);
     EXPECT_EQ(winter.GetTime(), 1709208309);  // 12:05:09 UTC
     EXPECT_EQ(winter.GetDayOfWeek(), 5);  // Thursday
+    EXPECT_EQ(winter.GetSecond(), 9);
     EXPECT_EQ(winter.Format("%d/%m/%Y %H:%M:%S"), "29/02/2024 13:05:09");
     EXPECT_EQ(winter.FormatGmt("%H:%M:%S"), "12:05:09");
     EXPECT_EQ(CTime(2024, 7, 1, 12, 0, 0).GetTime(), 1719828000);  // 10:00 UTC in summer time
