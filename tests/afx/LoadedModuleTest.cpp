@@ -49,8 +49,7 @@ TEST(LoadedModule, ClassesLiveAsLongAsTheModule)
     {
         std::unique_ptr<CObject> made(gadget->CreateObject());
         ASSERT_NE(made, nullptr);
-        EXPECT_TRUE(made->IsKindOf(widget));
-        EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CObject)));
+        EXPECT_TRUE(made->IsKindOf(widget));  // a base of the module's own, across the module boundary
         EXPECT_FALSE(made->IsKindOf(RUNTIME_CLASS(CDynLinkLibrary)));
     }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "odbc/DBException.h"
 #include "orvelmagdb/ConfigGuard.h"
@@ -27,18 +28,13 @@ protected:
             return;
         config.SetShopDefaults();
         CSchema::Create(db());
-        Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE, PREZZO_PZ_EURO) "
-             "VALUES ('A1', '8001111111111', 'first', '1.50')");
-        Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE) VALUES ('A2', '8002222222222', 'second')");
-        Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE) VALUES ('O''NEILL', '800''Q', 'quoted')");
-        // No code of these articles has six characters, the length codes are proposed in.
-        // A1 is also known as OLD-1 (another article code) and by the barcode 2000000000017.
-        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A1', 'OLD-1', 0)");
-        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A1', '2000000000017', 1)");
-        // A2's barcode-like code of another type, and a code that is a type-0 code of A2 only.
-        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A2', 'PACK-6', 3)");
-        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A2', 'ONLY-ID', 0)");
-        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('O''NEILL', 'Q''1', 0)");
+        Exec("INSERT INTO ARTICOLO (ID, CODICE_EAN, DESCRIZIONE, PREZZO_PZ_EURO) VALUES ('A1', '8001111111111', "
+             "'first', '1.50'), ('A2', '8002222222222', 'second', NULL), ('O''NEILL', '800''Q', 'quoted', NULL)");
+        // No code of these articles has six characters, the length codes are proposed in. A1 is
+        // also known as OLD-1 (another article code) and by the barcode 2000000000017; A2 has a
+        // barcode-like code of another type and a type-0 code of its own.
+        Exec("INSERT INTO CODICE_ALTERNATIVO_ARTICOLO (ID_ARTICOLO, CODICE, TIPO) VALUES ('A1', 'OLD-1', 0), "
+             "('A1', '2000000000017', 1), ('A2', 'PACK-6', 3), ('A2', 'ONLY-ID', 0), ('O''NEILL', 'Q''1', 0)");
     }
 
     ConfigGuard config;
@@ -126,10 +122,7 @@ TEST_P(ArticleLookup, GeneratedCodeFollowsTheHighestCodeOfTheConfiguredLength)
 {
     CDomainArticolo a(&db());
     EXPECT_STREQ(a.GeneraCodiceArticolo(1), "000001") << "no six-character code yet";
-    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000123')");
-    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000099')");
-    Exec("INSERT INTO ARTICOLO (ID) VALUES ('9999999')");  // longer: ignored
-    Exec("INSERT INTO ARTICOLO (ID) VALUES ('99999')");    // shorter: ignored
+    Exec("INSERT INTO ARTICOLO (ID) VALUES ('000123'), ('000099'), ('9999999'), ('99999')");  // longer, shorter: ignored
     EXPECT_STREQ(a.GeneraCodiceArticolo(1), "000124");
     EXPECT_STREQ(CDomainArticolo::GeneraCodiceArticolo(&db(), 1), "000124");
     EXPECT_EQ(CountRows("ARTICOLO"), 7) << "nothing is written";
@@ -167,29 +160,19 @@ TEST_P(ArticleLookup, BaseThirtySixCodesAndDecimalCodesAfterLetters)
 
 TEST_P(ArticleLookup, PictureFallsBackFromArticleToGroupFamilyAndCategory)
 {
-    Exec("INSERT INTO CATEGORIA (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('C1', 'c', 'cat1.jpg', 'cat2.jpg')");
-    Exec("INSERT INTO CATEGORIA (ID, DESCRIZIONE, FILE_FOTO2) VALUES ('C2', 'c', 'cat2only.jpg')");
+    Exec("INSERT INTO CATEGORIA (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('C1', 'c', 'cat1.jpg', 'cat2.jpg'), "
+         "('C2', 'c', NULL, 'cat2only.jpg')");
     Exec("INSERT INTO FAMIGLIA (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('F1', 'f', '', 'fam2.jpg')");
-    Exec("INSERT INTO GRUPPO (ID, DESCRIZIONE, FILE_FOTO2) VALUES ('G1', 'g', 'grp2.jpg')");
-    Exec("INSERT INTO GRUPPO (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('G2', 'g', '', '')");
-    Exec("INSERT INTO ARTICOLO (ID, FILEFOTO, ID_GRUPPO, ID_FAMIGLIA, ID_CATEGORIA) "
-         "VALUES ('P1', 'own.jpg', 'G1', 'F1', 'C1')");
-    Exec("INSERT INTO ARTICOLO (ID, ID_GRUPPO, ID_FAMIGLIA, ID_CATEGORIA) VALUES ('P2', 'G1', 'F1', 'C1')");
-    Exec("INSERT INTO ARTICOLO (ID, FILEFOTO, ID_GRUPPO, ID_FAMIGLIA, ID_CATEGORIA) "
-         "VALUES ('P3', '', 'G2', 'F1', 'C1')");
-    Exec("INSERT INTO ARTICOLO (ID, ID_GRUPPO, ID_CATEGORIA) VALUES ('P4', 'G2', 'C1')");
-    Exec("INSERT INTO ARTICOLO (ID, ID_CATEGORIA) VALUES ('P5', 'C2')");
-    Exec("INSERT INTO ARTICOLO (ID) VALUES ('P6')");
-    Exec("INSERT INTO ARTICOLO (ID, FILEFOTO) VALUES ('P''7', 'quoted.jpg')");
-
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P1"), "own.jpg");
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P2"), "grp2.jpg") << "group with only its second picture";
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P3"), "fam2.jpg") << "empty texts count as missing";
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P4"), "cat1.jpg");
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P5"), "cat2only.jpg");
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P6"), "");
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "MISSING"), "");
-    EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), "P'7"), "quoted.jpg");
+    Exec("INSERT INTO GRUPPO (ID, DESCRIZIONE, FILE_FOTO, FILE_FOTO2) VALUES ('G1', 'g', NULL, 'grp2.jpg'), ('G2', 'g', '', '')");
+    Exec("INSERT INTO ARTICOLO (ID, FILEFOTO, ID_GRUPPO, ID_FAMIGLIA, ID_CATEGORIA) VALUES ('P1', 'own.jpg', 'G1', 'F1', 'C1'), "
+         "('P2', NULL, 'G1', 'F1', 'C1'), ('P3', '', 'G2', 'F1', 'C1'), ('P4', NULL, 'G2', NULL, 'C1'), "
+         "('P5', NULL, NULL, NULL, 'C2'), ('P6', NULL, NULL, NULL, NULL), ('P''7', 'quoted.jpg', NULL, NULL, NULL)");
+    // The group has only its second picture for P2; empty texts count as missing for P3.
+    const std::pair<const char*, const char*> pictures[] = {
+        {"P1", "own.jpg"}, {"P2", "grp2.jpg"}, {"P3", "fam2.jpg"}, {"P4", "cat1.jpg"},
+        {"P5", "cat2only.jpg"}, {"P6", ""}, {"MISSING", ""}, {"P'7", "quoted.jpg"}};
+    for (const auto& [id, picture] : pictures)
+        EXPECT_STREQ(CDomainArticolo::CalcolaFoto(&db(), id), picture) << id;
 }
 
 TEST_P(ArticleNoSchema, EmptyKeysAskTheDatabaseNothing)

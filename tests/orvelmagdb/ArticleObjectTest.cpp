@@ -91,18 +91,14 @@ protected:
         config.SetShopDefaults();
         CSchema::Create(db());
         for (const char* sql :
-             {"INSERT INTO IVA (CODICE, DESCRIZIONE, ALIQUOTA, CODICE_CASSA) VALUES ('22', 'Ordinaria', '22', 3)",
-              "INSERT INTO IVA (CODICE, DESCRIZIONE, ALIQUOTA) VALUES ('4', 'Minima', '4.045')",
+             {"INSERT INTO IVA (CODICE, DESCRIZIONE, ALIQUOTA, CODICE_CASSA) VALUES ('22', 'Ordinaria', '22', 3), "
+              "('4', 'Minima', '4.045', NULL)",
               "INSERT INTO REPARTO (ID, DESCRIZIONE, ID_IVA) VALUES ('R1', 'Bevande', '22')",
-              "INSERT INTO CATEGORIA (ID, DESCRIZIONE) VALUES ('C1', 'Vini')",
-              "INSERT INTO CATEGORIA (ID, DESCRIZIONE) VALUES ('C2', 'Vuota')",
+              "INSERT INTO CATEGORIA (ID, DESCRIZIONE) VALUES ('C1', 'Vini'), ('C2', 'Vuota')",
               "INSERT INTO FAMIGLIA (ID, DESCRIZIONE, ID_CATEGORIA, PERC_COSTO_OMAGGIO) VALUES ('F1', 'Rossi', 'C1', '30')",
               "INSERT INTO GRUPPO (ID, DESCRIZIONE, ID_FAMIGLIA) VALUES ('G1', 'Toscani', 'F1')",
-              "INSERT INTO FORMULA_PREZZO (ID, DESCRIZIONE) VALUES (7, 'Ricarico 40%')",
-              "INSERT INTO FORMULA_PREZZO (ID, DESCRIZIONE) VALUES (8, 'Listino meno sconti')",
-              "INSERT INTO AZIENDA (ID, RAGIONESOCIALE) VALUES (100, 'Zeta Vini srl')",
-              "INSERT INTO AZIENDA (ID, RAGIONESOCIALE) VALUES (101, 'Alfa Cantine spa')",
-              "INSERT INTO AZIENDA (ID, RAGIONESOCIALE) VALUES (102, 'Beta')"})
+              "INSERT INTO FORMULA_PREZZO (ID, DESCRIZIONE) VALUES (7, 'Ricarico 40%'), (8, 'Listino meno sconti')",
+              "INSERT INTO AZIENDA (ID, RAGIONESOCIALE) VALUES (100, 'Zeta Vini srl'), (101, 'Alfa Cantine spa'), (102, 'Beta')"})
             Exec(sql);
     }
 
@@ -287,9 +283,8 @@ TEST_P(ArticleObject, VatAndReferenceLoads)
     EXPECT_FALSE(a.DB_Load_IVA());
 
     // The first article (by code) of the category, family or group replaces the whole object.
-    Exec("INSERT INTO ARTICOLO (ID, DESCRIZIONE, ID_CATEGORIA, ID_FAMIGLIA) VALUES ('B2', 'second', 'C1', 'F1')");
-    Exec("INSERT INTO ARTICOLO (ID, DESCRIZIONE, ID_CATEGORIA, ID_GRUPPO) VALUES ('B1', 'first', 'C1', 'G1')");
-    Exec("INSERT INTO ARTICOLO (ID, ID_CATEGORIA, ID_FAMIGLIA, ID_GRUPPO) VALUES ('B3', 'C1', 'F1', 'G1')");
+    Exec("INSERT INTO ARTICOLO (ID, DESCRIZIONE, ID_CATEGORIA, ID_FAMIGLIA, ID_GRUPPO) VALUES ('B2', 'second', 'C1', 'F1', "
+         "NULL), ('B1', 'first', 'C1', NULL, 'G1'), ('B3', NULL, 'C1', 'F1', 'G1')");
     A r(&db());
     r.Set_ID("NEW");
     r.Set_ID_CATEGORIA("C1");

@@ -48,6 +48,7 @@ protected:
 
 }  // namespace
 
+// A multiplier of 2 is checked through the object's own multiplier further down.
 TEST_F(ArticlePrice, FormulasOnWorkedFigures)
 {
     const struct {
@@ -64,15 +65,12 @@ TEST_F(ArticlePrice, FormulasOnWorkedFigures)
         {"list rounded", [] { return A::CalcolaCostoListino(D("10"), D("3"), D("0"), D("0"), D("0")); }, "10.31"},
         {"list of a 100 discount", [] { return A::CalcolaCostoListino(D("50"), D("10"), D("5"), D("100"), D("0")); }, "0"},
         {"sale", [] { return A::CalcolaPrezzoVendita(D("1"), D("80"), D("25")); }, "100.00"},
-        {"sale x2", [] { return A::CalcolaPrezzoVendita(D("2"), D("80"), D("25")); }, "200.00"},
         {"sale x1.5", [] { return A::CalcolaPrezzoVendita(D("1.5"), D("10"), D("33.333")); }, "20.00"},
         {"mark-up", [] { return A::CalcolaRicarico(D("1"), D("3"), D("10")); }, "233.333"},
-        {"mark-up x2", [] { return A::CalcolaRicarico(D("2"), D("80"), D("200")); }, "25"},
         {"mark-up below cost", [] { return A::CalcolaRicarico(D("1"), D("100"), D("80")); }, "-20"},
         {"mark-up of no cost", [] { return A::CalcolaRicarico(D("1"), D("0"), D("100")); }, "0"},
         {"mark-up of no multiplier", [] { return A::CalcolaRicarico(D("0"), D("80"), D("100")); }, "0"},
         {"margin", [] { return A::CalcolaMargine(D("1"), D("2"), D("3")); }, "33.333"},
-        {"margin x2", [] { return A::CalcolaMargine(D("2"), D("80"), D("100")); }, "60"},
         {"margin x0.5", [] { return A::CalcolaMargine(D("0.5"), D("10"), D("30")); }, "33.333"},
         {"margin below cost", [] { return A::CalcolaMargine(D("1"), D("100"), D("80")); }, "-25"},
         {"margin of no sale", [] { return A::CalcolaMargine(D("1"), D("80"), D("0")); }, "0"},
@@ -81,7 +79,6 @@ TEST_F(ArticlePrice, FormulasOnWorkedFigures)
         {"mark-up from margin 99.99", [] { return A::CalcolaRicarico(D("99.99")); }, "999900"},
         {"mark-up from margin 100", [] { return A::CalcolaRicarico(D("100")); }, "0"},
         {"mark-up from margin -1", [] { return A::CalcolaRicarico(D("-1")); }, "0"},
-        {"cost from sale x2", [] { return A::CalcolaPrezzoAcquistoDaVendita(D("2"), D("200"), D("25")); }, "80"},
         {"cost from sale at -100", [] { return A::CalcolaPrezzoAcquistoDaVendita(D("1"), D("100"), D("-100")); }, "0"},
         {"cost from no multiplier", [] { return A::CalcolaPrezzoAcquistoDaVendita(D("0"), D("100"), D("25")); }, "0"},
         {"with VAT", [] { return A::CalcolaPrezzoIvato(D("9.99"), D("22")); }, "12.19"},

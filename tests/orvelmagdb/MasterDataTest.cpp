@@ -5,6 +5,7 @@
 #include <clocale>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "orvelmagdb/ConfigGuard.h"
 #include "orvelmagdb/MessageRecorder.h"
@@ -64,10 +65,8 @@ protected:
 TEST_P(MasterData, VatCodeSavesRoundedLoadsEditsDeletesAndCopies)
 {
     ASSERT_TRUE(AddVat("22", "22", "Aliquota ordinaria", 1));
-    ASSERT_TRUE(AddVat("N4", "0"));
-    ASSERT_TRUE(AddVat("X", "10.005"));
-    ASSERT_TRUE(AddVat("Y", "-4.125"));
-    ASSERT_TRUE(AddVat("Z", "4.1249"));
+    for (const auto& [code, rate] : {std::pair{"N4", "0"}, std::pair{"X", "10.005"}, std::pair{"Y", "-4.125"}, std::pair{"Z", "4.1249"}})
+        ASSERT_TRUE(AddVat(code, rate)) << code;
     EXPECT_EQ(Rate("X"), "10.01");
     EXPECT_EQ(Rate("Y"), "-4.13") << "half away from zero";
     EXPECT_EQ(Rate("Z"), "4.12");
