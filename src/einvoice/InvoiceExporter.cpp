@@ -105,6 +105,7 @@ struct Line {
     std::string description, code, unit;
     Decimal quantity, price, total, rate;
     std::vector<Decimal> discounts;  // percentages in order; negative ones are surcharges
+    Decimal perUnit;                 // a further discount per unit (negative: a surcharge)
     std::string vatCode, nature;
     bool expense = false;
 };
@@ -228,6 +229,13 @@ std::string Write(const Invoice& inv, const std::string& progressive)
             xml.Element("Tipo", discount.IsNegative() ? "MG" : "SC");
             Decimal percent(discount);
             xml.Element("Percentuale", Fixed(percent.MakeAbsolute(), 2));
+            xml.End();
+        }
+        if (!line.perUnit.IsZero()) {
+            xml.Start("ScontoMaggiorazione");
+            xml.Element("Tipo", line.perUnit.IsNegative() ? "MG" : "SC");
+            Decimal amount(line.perUnit);
+            xml.Element("Importo", Price(amount.MakeAbsolute()));
             xml.End();
         }
         xml.Element("PrezzoTotale", Price(line.total));
@@ -370,8 +378,6 @@ private:
             if (voce == nullptr || Str(voce->Get_TIPO()) == "R")
                 continue;
             const std::string where = "line " + std::to_string(i + 1) + " (" + Str(voce->Get_ID_ARTICOLO()) + ")";
-            if (!voce->Get_QUANTITA_OMAGGIO().IsZero())
-                Fail(where + " holds a free-gift quantity, which the export does not write");
             Line line;
             line.code = Str(voce->Get_ID_ARTICOLO());
             line.description = Str(voce->Get_DESCRIZIONE());
@@ -390,6 +396,15 @@ private:
                 if (!d.IsZero())
                     line.discounts.push_back(d);
             line.total = voce->Get_TOTALE_IMPONIBILE(voce->Get_SCONTO_EXTRA());
+            // What the percentages do not explain (free pieces, the rounding of the line) is a
+            // discount per unit, so that quantity, price and discounts give the total as the
+            // exchange system recomputes it.
+            Decimal explained = line.quantity * line.price;
+            for (const Decimal& d : line.discounts)
+                explained *= Amounts::Remainder(d);
+            const Decimal gap = Amounts::Rounded(explained - line.total, 8);
+            if (!line.quantity.IsZero() && !(Amounts::Rounded(gap, 2).IsZero()))
+                line.perUnit = Amounts::Rounded(gap / line.quantity, 8);
             line.rate = voce->Get_ALIQUOTA_IVA();
             line.vatCode = Str(voce->Get_ID_IVA());
             if (line.rate.IsZero())

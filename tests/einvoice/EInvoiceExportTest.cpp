@@ -128,10 +128,11 @@ TEST_P(EInvoiceExport, KindsOfDocumentComeFromTheReasonAndItsLinks)
     EXPECT_EQ(Count(Export(credit, "IT01234567897_00003.xml"), "versione=\"FPA12\"[^]*<FormatoTrasmissione>FPA12<"), 1);
 }
 
-TEST_P(EInvoiceExport, ScheduleGivesThePaymentTermsAndInstalments)
+TEST_P(EInvoiceExport, ScheduleGivesThePaymentTermsAndInstalmentsAndFreePiecesCostNothing)
 {
     SetUpShop();
-    const std::string id = Made("doc new --reason 1 --customer 101 --line A1:10");  // 100.00 + 22.00
+    // 100.00 + 22.00 and two loaves given away, written at their price less as much per piece.
+    const std::string id = Made("doc new --reason 1 --customer 101 --line A1:10 --gift A2:2");
     Ok("formula add 1 '30/60' --line 30:50 --line 60:50");
     Ok("schedule make " + id + " --formula 1 --save");
     const std::string xml = Export(id, "IT01234567897_00001.xml");
@@ -139,6 +140,10 @@ TEST_P(EInvoiceExport, ScheduleGivesThePaymentTermsAndInstalments)
     EXPECT_EQ(Count(xml, "<DettaglioPagamento>\\s*<ModalitaPagamento>MP05</ModalitaPagamento>\\s*<DataScadenzaPagamento>"
                          "\\d{4}-\\d\\d-\\d\\d</DataScadenzaPagamento>\\s*<ImportoPagamento>61.00</ImportoPagamento>"),
               2);
+    EXPECT_EQ(Count(xml, "<Quantita>2.00</Quantita>\\s*<UnitaMisura>PZ</UnitaMisura>\\s*<PrezzoUnitario>2.00</PrezzoUnitario>"
+                         "\\s*<ScontoMaggiorazione>\\s*<Tipo>SC</Tipo>\\s*<Importo>2.00</Importo>\\s*"
+                         "</ScontoMaggiorazione>\\s*<PrezzoTotale>0.00</PrezzoTotale>"),
+              1);
 }
 
 TEST_P(EInvoiceExport, WhatTheExchangeSystemWouldRejectIsRefusedNamingTheField)
