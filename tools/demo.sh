@@ -164,3 +164,14 @@ step bill show "$(sed -n 's/^added bill \([0-9]*\):.*/\1/p' bill.txt)"
 step till coin add 50 50 "Banconota da 50 euro" --banknote
 step till coin add 20 20 "Banconota da 20 euro" --banknote
 step till withdraw --coins 50:2,20:5 --station CASSA-1
+
+# The invoice leaves the shop as an electronic invoice: the seller's data, the customer's codes,
+# address and exchange-system code, the nature of the exempt VAT code; the file is checked against
+# the schema before it is written, and its name carries the shop's VAT number and a progressive.
+step company set --name "Bottega Orvel Srl" --vat-number 01234567897 --address "Via Roma 1" --postcode 20121 \
+    --city Milano --province MI --regime RF01
+step company customer 101 --vat-number 12345678903 --address "Corso Como 5" --postcode 20154 --city Milano \
+    --province MI --recipient ABC1234
+step vat nature N4 N4
+step doc export "$invoice" --schema ../../data/einvoice/FatturaPA_v1.2.2.xsd | tee export.txt
+xmllint --noout --nonet --schema ../../data/einvoice/FatturaPA_v1.2.2.xsd "$(tail -n 1 export.txt)"

@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs, from Debian's archive, what building and testing OrvelMagDb needs: the compiler and
 # build tools, GoogleTest and Google Benchmark, unixODBC with the SQLite and PostgreSQL drivers,
-# the PostgreSQL server (for the server-side tests) and the locales the display tests use.
+# the PostgreSQL server (for the server-side tests), the locales the display tests use and libxml2
+# (the electronic invoice is written and validated with it; xmllint checks a file by hand).
 set -eu
 packages="g++ cmake ninja-build pkg-config git libgtest-dev libbenchmark-dev unixodbc unixodbc-dev
-libsqliteodbc odbc-postgresql postgresql locales"
+libsqliteodbc odbc-postgresql postgresql locales libxml2-dev libxml2-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -137,5 +137,10 @@ int RunTill(const std::vector<std::string>& words, std::ostream& out);
 int RunBill(const std::vector<std::string>& words, std::ostream& out);
 int RunFormula(const std::vector<std::string>& words, std::ostream& out);
 int RunSchedule(const std::vector<std::string>& words, std::ostream& out);
+// The electronic invoice: the seller's and buyers' data, the natures of VAT codes ("vat nature")
+// and the export of a document ("doc export").
+int RunCompany(const std::vector<std::string>& words, std::ostream& out);
+int RunVatNature(const std::vector<std::string>& words, std::ostream& out);
+int RunDocExport(const std::vector<std::string>& words, std::ostream& out);
 
 }  // namespace orvelmag

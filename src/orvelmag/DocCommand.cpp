@@ -45,7 +45,8 @@ constexpr const char* kUsage =
     "doc new --reason N [--customer ID] [--supplier ID] [--series S] [--kind warehouse|fashion|restaurant]\n"
     "          [--from DOC [--ship CODE:QTY]...]... [--line CODE:QTY[:PRICE[:DISC1+DISC2...]]]...\n"
     "          [--gift CODE:QTY]... [--extra-discount P] [--transport AMOUNT]\n"
-    "  | doc show ID | doc list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | doc delete ID";
+    "  | doc show ID | doc list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | doc delete ID\n"
+    "  | doc export ID [--out DIR] [--schema FILE]";
 
 // The writer lock that numbering and saving a document take together: the number read from the
 // counter stays free until the document that takes it is committed.
@@ -726,6 +727,8 @@ int Delete(CDatabase& db, long id, std::ostream& out)
 
 int RunDoc(const std::vector<std::string>& words, std::ostream& out)
 {
+    if (!words.empty() && words[0] == "export")
+        return RunDocExport(words, out);
     std::vector<std::string> rest(words);
     const std::vector<std::string> lines = TakeRepeated(rest, "line");
     const std::vector<std::string> gifts = TakeRepeated(rest, "gift");

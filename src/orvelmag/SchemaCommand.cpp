@@ -39,8 +39,10 @@ int RunSchema(const std::vector<std::string>& words, std::ostream& out)
     if (positional[0] == "upgrade") {
         std::vector<CString> added = CSchema::Upgrade(db);
         for (const CString& name : added)
-            out << (name.Left(3) == "UX_" ? "added the unique index " : "added the trigger ") << name.GetString()
-                << "\n";
+            out << (name.Left(3) == "UX_"      ? "added the unique index "
+                    : name.Left(6) == "table " ? "added the "
+                                               : "added the trigger ")
+                << name.GetString() << "\n";
         if (added.empty())
             out << "the database is up to date; nothing was changed\n";
         return 0;

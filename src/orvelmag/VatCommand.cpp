@@ -118,7 +118,9 @@ int RunVat(const std::vector<std::string>& words, std::ostream& out)
     Arguments args(words, {"connect", "file", "till", "note"});
     const auto& positional = args.Positional();
     if (positional.empty())
-        throw UsageError{"vat list | show CODE | add CODE RATE DESCRIPTION | delete CODE"};
+        throw UsageError{"vat list | show CODE | add CODE RATE DESCRIPTION | delete CODE | nature CODE N"};
+    if (positional[0] == "nature")
+        return RunVatNature(words, out);
     const auto database = OpenShopDatabase(args);
     CDatabase& db = *database;
     const std::string& verb = positional[0];
@@ -130,7 +132,7 @@ int RunVat(const std::vector<std::string>& words, std::ostream& out)
         return Add(db, args, out);
     if (verb == "delete" && positional.size() == 2)
         return Delete(db, positional[1], out);
-    throw UsageError{"vat list | show CODE | add CODE RATE DESCRIPTION | delete CODE"};
+    throw UsageError{"vat list | show CODE | add CODE RATE DESCRIPTION | delete CODE | nature CODE N"};
 }
 
 }  // namespace orvelmag

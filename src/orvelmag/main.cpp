@@ -48,6 +48,13 @@ const std::map<std::string, Command>& Commands()
         {"category", {orvelmag::RunCategory,
                       "category add ID DESCRIPTION [--band B] | list\n"
                       "                                  article categories and their default band"}},
+        {"company", {orvelmag::RunCompany,
+                     "company set [--id N] [--name X] [--vat-number V] [--tax-code C] [--address A]\n"
+                     "          [--postcode Z] [--city C] [--province P] [--regime RFnn] | show [--id N]\n"
+                     "                                  the seller's data for electronic invoices\n"
+                     "  orvelmag company customer ID [--vat-number V] [--tax-code C] [--address A] [--postcode Z]\n"
+                     "          [--city C] [--province P] [--country CC] [--recipient CODE] [--pec MAIL]\n"
+                     "                                  a buyer's codes, address and exchange-system code"}},
         {"config", {orvelmag::RunConfig, "config [--file F]               print the effective configuration"}},
         {"doc", {orvelmag::RunDoc,
                  "doc new --reason N [--customer ID | --supplier ID] [--series S]\n"
@@ -57,7 +64,9 @@ const std::map<std::string, Command>& Commands()
                  "                                  make, number and save a document, from scanned\n"
                  "                                  articles or from stored documents (open orders)\n"
                  "  orvelmag doc show ID | list [--from dd/mm/yyyy] [--to dd/mm/yyyy] | delete ID\n"
-                 "                                  documents with their lines, totals and VAT"}},
+                 "                                  documents with their lines, totals and VAT\n"
+                 "  orvelmag doc export ID [--out DIR] [--schema FILE]\n"
+                 "                                  write an invoice as a FatturaPA file, print its name"}},
         {"garment", {orvelmag::RunGarment,
                      "garment add MODEL DESCRIPTION --scale S --garment SIZE:COLOUR:EAN... [--ean E]\n"
                      "          [--vat V] [--category C] [--unit U] [price options of article add]\n"
@@ -117,7 +126,8 @@ const std::map<std::string, Command>& Commands()
                   "                                  take cash out of the drawer, counting the pieces"}},
         {"vat", {orvelmag::RunVat,
                  "vat list|show CODE|add CODE RATE DESCRIPTION [--till N] [--note T]|delete CODE\n"
-                 "                                  VAT codes (all take --connect S and --file F)"}},
+                 "                                  VAT codes (all take --connect S and --file F)\n"
+                 "  orvelmag vat nature CODE N        the nature (N1, N2.1 ... N7) of a zero-rate VAT code"}},
         {"voucher", {orvelmag::RunVoucher,
                      "voucher add --kind percent|amount|goods|points [--discount P] [--amount A]\n"
                      "          [--threshold T] [--max M] [--from dd/mm/yyyy|none] [--to dd/mm/yyyy|none]\n"

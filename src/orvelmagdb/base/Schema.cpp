@@ -33,6 +33,7 @@ CSchemaDefinition CSchema::Definition(CDialect::Kind kind)
     orvel_schema::AddContainerSchema(kind, schema);
     orvel_schema::AddPaymentSchema(kind, schema);
     orvel_schema::AddPromotionSchema(kind, schema);
+    orvel_schema::AddEInvoiceSchema(kind, schema);
     orvelristdb::AddSchema(kind, schema);
     orvel_schema::AddIdProcedures(kind, schema);
     return schema;
@@ -346,6 +347,18 @@ std::vector<CString> CSchema::Upgrade(CDatabase& db)
     for (const orvel_schema::UniqueKey* key : missing) {
         db.ExecuteSQL(key->CreateStatement());
         added.push_back(key->index);
+    }
+    // Tables that a later version added (those of the electronic invoice) are made empty.
+    CString error;
+    const CSchemaDefinition definition = Definition(db.GetDialect().GetKind());
+    for (const auto& table : definition.Tables()) {
+        CString sql;
+        sql.Format("SELECT * FROM %s WHERE 1 = 0", table.name.GetString());
+        if (Runs(db, sql, error))
+            continue;
+        sql.Format("CREATE TABLE %s (%s)", table.name.GetString(), table.definition.GetString());
+        db.ExecuteSQL(sql);
+        added.push_back("table " + table.name);
     }
     if (!HasNumberingTrigger(db)) {
         // Made again whole, so that half of it left from an earlier attempt does not stand in the way.

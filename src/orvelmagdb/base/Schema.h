@@ -59,8 +59,9 @@ public:
     static std::vector<CString> Check(CDatabase& db);
 
     // Brings a database made by an earlier version up to this one where that can be done in
-    // place: adds the unique indexes it lacks and the numbering trigger when it is missing, and
-    // returns their names (empty when nothing was missing; index names begin with "UX_"). When rows already hold a key twice, nothing is added and a CSchemaException lists
+    // place: adds the unique indexes it lacks, the tables a later version added (made empty) and
+    // the numbering trigger when it is missing, and returns their names (empty when nothing was
+    // missing; index names begin with "UX_", tables are named "table NAME"). When rows already hold a key twice, nothing is added and a CSchemaException lists
     // the duplicates (as Check does), for someone to resolve first. Key columns that take NULL
     // (SQLite tables of an earlier version) cannot be changed in place; Check reports them.
     static std::vector<CString> Upgrade(CDatabase& db);

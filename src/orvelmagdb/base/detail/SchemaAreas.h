@@ -18,6 +18,7 @@ void AddDocumentLineSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddContainerSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddPaymentSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 void AddPromotionSchema(CDialect::Kind kind, CSchemaDefinition& schema);
+void AddEInvoiceSchema(CDialect::Kind kind, CSchemaDefinition& schema);
 // A key that one row at most may hold, kept by a partial unique index: the rows of TABLE that meet
 // CONDITION have distinct values of COLUMN (or of the combination, when COLUMN lists several
 // columns separated by commas). OWNER names the row that holds the key (the article
