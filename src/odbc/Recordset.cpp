@@ -256,24 +256,26 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
 
 namespace {
 
-// The query's text literals as parameters, with its own parameters in their places (see
+// The query's literal values as parameters, with its own parameters in their places (see
 // LiftTextLiterals); false when the text cannot be read that way or its "?" do not match the
 // parameters the recordset binds.
 bool literalsAsParameters(const std::string& sql, const std::vector<Value>& ownParams, std::string& out,
                           std::vector<Value>& params)
 {
-    std::vector<std::optional<std::string>> values;
+    std::vector<orvel::odbc::detail::LiftedValue> values;
     if (!orvel::odbc::detail::LiftTextLiterals(sql, out, values))
         return false;
     params.clear();
     std::size_t nextOwn = 0;
     for (auto& value : values) {
-        if (value) {
-            params.push_back(Value::Text(std::move(*value)));
-        } else {
+        switch (value.kind) {
+        case orvel::odbc::detail::LiftedValue::quoted: params.push_back(Value::Text(std::move(value.text))); break;
+        case orvel::odbc::detail::LiftedValue::number: params.push_back(Value::Integer(std::stoll(value.text))); break;
+        case orvel::odbc::detail::LiftedValue::own:
             if (nextOwn >= ownParams.size())
                 return false;
             params.push_back(ownParams[nextOwn++]);
+            break;
         }
     }
     return nextOwn == ownParams.size();

@@ -118,13 +118,16 @@ TEST(QueryText, FilterAndSortGoToTheTopLevelOfTheQuery)
 
 TEST(QueryText, PlainTextLiteralsBecomeParameters)
 {
+    // Each value after " | ": a text literal's text, "#digits" for a number, "(own)" for a "?".
     const auto lift = [](const std::string& sql) {
         std::string out;
-        std::vector<std::optional<std::string>> values;
+        std::vector<orvel::odbc::detail::LiftedValue> values;
         if (!LiftTextLiterals(sql, out, values))
             return std::string("(as written)");
         for (const auto& value : values)
-            out += " | " + value.value_or("(own)");
+            out += " | " + (value.kind == orvel::odbc::detail::LiftedValue::own       ? std::string("(own)")
+                            : value.kind == orvel::odbc::detail::LiftedValue::number ? "#" + value.text
+                                                                                      : value.text);
         return out;
     };
     const std::pair<const char*, const char*> cases[] = {
@@ -140,6 +143,15 @@ TEST(QueryText, PlainTextLiteralsBecomeParameters)
         {"SELECT $1", "(as written)"},
         {"SELECT 'open", "(as written)"},
         {"SELECT [open", "(as written)"},
+        // A whole number that a comparison tests against is a value; any other number stays.
+        {"SELECT A FROM T WHERE (ID = 42) AND B<>7 AND C >= 0 ORDER BY 1", "SELECT A FROM T WHERE (ID = ?) AND B<>? AND C >= ? "
+                                                                            "ORDER BY 1 | #42 | #7 | #0"},
+        {"SELECT A FROM T WHERE ID = -1 OR A = 1.5 OR A = 2e3 OR A = 007 OR A = 0x1F OR A = 3 + B OR 4 = A LIMIT 10",
+         "SELECT A FROM T WHERE ID = -1 OR A = 1.5 OR A = 2e3 OR A = 007 OR A = 0x1F OR A = 3 + B OR 4 = A LIMIT 10"},
+        {"SELECT A FROM T WHERE ID = 12345678901234567890 AND B IN (1, 2) AND C = 5",
+         "SELECT A FROM T WHERE ID = 12345678901234567890 AND B IN (1, 2) AND C = ? | #5"},
+        {"SELECT CASE WHEN A = 1 THEN 'x' END FROM T WHERE B = '2' AND C = 3", "SELECT CASE WHEN A = ? THEN ? END FROM T "
+                                                                              "WHERE B = ? AND C = ? | #1 | x | 2 | #3"},
     };
     for (const auto& [sql, expected] : cases)
         EXPECT_EQ(lift(sql), expected) << sql;
