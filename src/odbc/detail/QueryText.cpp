@@ -228,6 +228,26 @@ std::size_t comparedNumberEnd(const std::string& sql, std::size_t i)
     return k;
 }
 
+// Whether the text written so far ends with a key column and a comparison ("D.ID = ",
+// "[ID_DOCUMENTO] <> "): a column named ID, ID_... or ..._ID. Only keys take their numbers out:
+// a key changes from one lookup to the next, while a flag or a kind (TIPO = 0, F_EVASA = 1)
+// keeps a few values that SQLite plans for, partial indexes included, and would compile the
+// statement again at every new value bound.
+bool comparesKey(const std::string& out)
+{
+    std::size_t end = out.size();
+    while (end > 0 && (isSpace(out[end - 1]) || out[end - 1] == '=' || out[end - 1] == '<' || out[end - 1] == '>' ||
+                       out[end - 1] == '!'))
+        --end;
+    if (end > 0 && (out[end - 1] == ']' || out[end - 1] == '"' || out[end - 1] == '`'))
+        --end;
+    std::size_t begin = end;
+    while (begin > 0 && isIdentChar(out[begin - 1]))
+        --begin;
+    const std::string_view name = std::string_view(out).substr(begin, end - begin);
+    return isWord(name, "ID") || (name.size() > 3 && (isWord(name.substr(0, 3), "ID_") || isWord(name.substr(name.size() - 3), "_ID")));
+}
+
 }  // namespace
 
 bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<LiftedValue>& values)
@@ -267,7 +287,8 @@ bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<Lift
             std::size_t k = i;
             while (k < sql.size() && isIdentChar(sql[k]))
                 ++k;
-            if (std::size_t numberEnd = comparedValue ? comparedNumberEnd(sql, i) : npos; numberEnd == k) {
+            if (std::size_t numberEnd = comparedValue && comparesKey(out) ? comparedNumberEnd(sql, i) : npos;
+                numberEnd == k) {
                 out += '?';
                 values.push_back({LiftedValue::number, sql.substr(i, k - i)});
                 lastWord = {};

@@ -37,9 +37,10 @@ struct LiftedValue {
 // to a prefix (X'..', E'..'), a typed literal (DATE '...', INTERVAL '...') and an alias (AS
 // 'name'), that is every literal that follows a word other than a keyword that takes an
 // expression (WHERE, AND, LIKE, THEN...). A whole number without sign is taken out too when it is
-// the value a comparison (=, <>, !=, <, >, <=, >=) tests against and nothing but a word, a ")"
-// or the end follows it ("ID = 42 AND ...": the key of a lookup), so that the same lookup with
-// another key has the same text; every other number (LIMIT 10, ORDER BY 1, A - 1, 1.5, -1) stays.
+// the value a key column (ID, ID_..., ..._ID) is compared with (=, <>, !=, <, >, <=, >=) and
+// nothing but a word, a ")" or the end follows it ("ID_DOCUMENTO = 42 AND ...": the key of a
+// lookup), so that the same lookup with another key has the same text; every other number
+// (TIPO = 0, LIMIT 10, ORDER BY 1, A - 1, 1.5, -1) stays.
 // values receives one entry per "?" of the result, in order. Returns false, and the query must
 // run as written, for text that is not read with certainty: comments, "$" outside literals, or an
 // unterminated quote or name.
