@@ -239,7 +239,6 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
         throw CDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN, className() + ": Open on a database that is not open");
 
     RecordsetState& s = *m_state;
-    s.DropInserts();
     s = RecordsetState();
     s.openType = nOpenType == AFX_DB_USE_DEFAULT_TYPE ? m_nDefaultType : nOpenType;
     s.options = dwOptions;
@@ -256,24 +255,26 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
 
 namespace {
 
-// The query's text literals as parameters, with its own parameters in their places (see
+// The query's literal values as parameters, with its own parameters in their places (see
 // LiftTextLiterals); false when the text cannot be read that way or its "?" do not match the
 // parameters the recordset binds.
 bool literalsAsParameters(const std::string& sql, const std::vector<Value>& ownParams, std::string& out,
                           std::vector<Value>& params)
 {
-    std::vector<std::optional<std::string>> values;
+    std::vector<orvel::odbc::detail::LiftedValue> values;
     if (!orvel::odbc::detail::LiftTextLiterals(sql, out, values))
         return false;
     params.clear();
     std::size_t nextOwn = 0;
     for (auto& value : values) {
-        if (value) {
-            params.push_back(Value::Text(std::move(*value)));
-        } else {
+        switch (value.kind) {
+        case orvel::odbc::detail::LiftedValue::quoted: params.push_back(Value::Text(std::move(value.text))); break;
+        case orvel::odbc::detail::LiftedValue::number: params.push_back(Value::Integer(std::stoll(value.text))); break;
+        case orvel::odbc::detail::LiftedValue::own:
             if (nextOwn >= ownParams.size())
                 return false;
             params.push_back(ownParams[nextOwn++]);
+            break;
         }
     }
     return nextOwn == ownParams.size();
@@ -445,7 +446,6 @@ void CRecordset::Close()
     RecordsetState& s = *m_state;
     s.open = false;
     s.rows.clear();
-    s.DropInserts();
     s.resultNames.clear();
     s.mode = RecordsetState::noMode;
     if (m_ownedDatabase) {
@@ -687,6 +687,18 @@ CString keyClause(Connection& connection, const CString& table, const std::vecto
 
 namespace {
 
+// The text an INSERT is prepared from to be kept. SQLite's ODBC driver keeps the compiled program
+// of a prepared query, but compiles any other statement again at every execution, and an insert
+// into a line view compiles the view's triggers with it; a statement that opens with a WITH
+// clause counts as a query for the driver, so the INSERT is prepared behind an empty one and is
+// compiled once. The clause names nothing the INSERT reads.
+CString keptInsertText(const CDialect& dialect, const CString& insert)
+{
+    if (dialect.GetKind() != CDialect::sqlite)
+        return insert;
+    return CString("WITH ORVEL_KEPT_INSERT AS (SELECT 1) ") + insert;
+}
+
 // A field the caller did not mark is written as NULL when it holds what stands for nothing: an
 // empty text; after AddNew a number still at its pseudo-null mark; under Edit a number that was
 // NULL when read and still holds the 0 that NULL reads as.
@@ -731,11 +743,9 @@ BOOL CRecordset::Update()
     CString table = dialect.QuoteIdentifier(s.table);
 
     if (s.mode == RecordsetState::adding) {
-        std::string written;
         std::vector<Value> params;
         CString names, marks;
         for (std::size_t i = 0; i < values.size(); ++i) {
-            written += values[i].null ? '0' : '1';
             if (values[i].null)
                 continue;
             if (!names.IsEmpty()) {
@@ -746,21 +756,19 @@ BOOL CRecordset::Update()
             marks += "?";
             params.push_back(values[i]);
         }
-        if (s.insertsConnection.lock() != connection.lifetime) {
-            s.DropInserts();  // kept for another (closed, or reopened) connection
-            s.insertsConnection = connection.lifetime;
-        }
-        auto& statement = s.inserts[written];
+        // The INSERT of these columns is prepared once per connection and kept there for the
+        // next AddNew of any recordset writing the same columns of the same table. A failed
+        // insert stays pending with the caller's values, to be corrected and retried or given up
+        // with CancelUpdate; its statement is not kept.
+        const CString sql = names.IsEmpty() ? CString("INSERT INTO ") + table + " DEFAULT VALUES"
+                                            : CString("INSERT INTO ") + table + " (" + names + ") VALUES (" + marks + ")";
+        std::unique_ptr<Statement> statement = connection.TakePreparedQuery(sql.str());
         if (!statement) {
-            CString sql = names.IsEmpty() ? CString("INSERT INTO ") + table + " DEFAULT VALUES"
-                                          : CString("INSERT INTO ") + table + " (" + names + ") VALUES (" + marks + ")";
-            auto prepared = std::make_unique<Statement>(connection.dbc.get(), connection.narrow);
-            prepared->Prepare(sql);
-            statement = std::move(prepared);
+            statement = std::make_unique<Statement>(connection.dbc.get(), connection.narrow);
+            statement->Prepare(keptInsertText(dialect, sql), sql);
         }
-        // A failed insert stays pending with the caller's values, to be corrected and retried
-        // or given up with CancelUpdate.
         statement->Execute(params);
+        connection.KeepPreparedQuery(sql.str(), std::move(statement));
         s.mode = RecordsetState::noMode;
         loadCurrent();
         return TRUE;

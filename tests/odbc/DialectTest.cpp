@@ -118,13 +118,16 @@ TEST(QueryText, FilterAndSortGoToTheTopLevelOfTheQuery)
 
 TEST(QueryText, PlainTextLiteralsBecomeParameters)
 {
+    // Each value after " | ": a text literal's text, "#digits" for a number, "(own)" for a "?".
     const auto lift = [](const std::string& sql) {
         std::string out;
-        std::vector<std::optional<std::string>> values;
+        std::vector<orvel::odbc::detail::LiftedValue> values;
         if (!LiftTextLiterals(sql, out, values))
             return std::string("(as written)");
         for (const auto& value : values)
-            out += " | " + value.value_or("(own)");
+            out += " | " + (value.kind == orvel::odbc::detail::LiftedValue::own       ? std::string("(own)")
+                            : value.kind == orvel::odbc::detail::LiftedValue::number ? "#" + value.text
+                                                                                      : value.text);
         return out;
     };
     const std::pair<const char*, const char*> cases[] = {
@@ -140,6 +143,15 @@ TEST(QueryText, PlainTextLiteralsBecomeParameters)
         {"SELECT $1", "(as written)"},
         {"SELECT 'open", "(as written)"},
         {"SELECT [open", "(as written)"},
+        // A whole number that a key column is compared with is a value; any other number stays.
+        {"SELECT A FROM T WHERE (ID = 42) AND D.ID_DOC<>7 AND [REF_ID] >= 0 AND TIPO = 0 ORDER BY 1",
+         "SELECT A FROM T WHERE (ID = ?) AND D.ID_DOC<>? AND [REF_ID] >= ? AND TIPO = 0 ORDER BY 1 | #42 | #7 | #0"},
+        {"SELECT A FROM T WHERE ID = -1 OR ID = 1.5 OR ID = 2e3 OR ID = 007 OR ID = 0x1F OR ID = 3 + B OR 4 = ID LIMIT 10",
+         "SELECT A FROM T WHERE ID = -1 OR ID = 1.5 OR ID = 2e3 OR ID = 007 OR ID = 0x1F OR ID = 3 + B OR 4 = ID LIMIT 10"},
+        {"SELECT A FROM T WHERE ID = 12345678901234567890 AND ID IN (1, 2) AND IDEA = 4 AND ID_X = 5",
+         "SELECT A FROM T WHERE ID = 12345678901234567890 AND ID IN (1, 2) AND IDEA = 4 AND ID_X = ? | #5"},
+        {"SELECT CASE WHEN ID = 1 THEN 'x' END FROM T WHERE B = '2' AND C_ID = 3", "SELECT CASE WHEN ID = ? THEN ? END FROM T "
+                                                                                  "WHERE B = ? AND C_ID = ? | #1 | x | 2 | #3"},
     };
     for (const auto& [sql, expected] : cases)
         EXPECT_EQ(lift(sql), expected) << sql;

@@ -393,7 +393,7 @@ TEST_P(Recordset, ClosingTheDatabaseUnderAnOpenRecordsetIsSafe)
             Open(rs, "CODICE IS NULL");
             rs.AddNew();
             rs.m_CODICE = code;
-            rs.Update();  // leaves a prepared INSERT behind in the recordset, prepared anew after a reopen
+            rs.Update();  // leaves a prepared INSERT behind on the connection, prepared anew after a reopen
             other->Close();
             EXPECT_EQ(Error([&] { rs.AddNew(); }), std::to_string(AFX_SQL_ERROR_DATABASE_NOT_OPEN) +
                                                         ": (anonymous namespace)::CArticoloTestSet: AddNew after its "
@@ -406,6 +406,42 @@ TEST_P(Recordset, ClosingTheDatabaseUnderAnOpenRecordsetIsSafe)
         other->Close();
     }  // the recordset goes after its database
     EXPECT_EQ(Articles("CODICE"), "X1|X2");
+}
+
+// The INSERT of an AddNew is kept on the connection: a fresh recordset writing the same columns
+// runs it again, one writing other columns gets its own, a failed insert leaves the next one
+// right, and a change of the table is followed.
+TEST_P(Recordset, InsertsAreKeptOnTheConnectionForEveryRecordset)
+{
+    InsertArticles();
+    const auto add = [&](const char* code, const char* description, long quantity) {
+        CArticoloTestSet rs(&db());
+        Open(rs, "CODICE IS NULL");
+        rs.AddNew();
+        rs.m_CODICE = code;
+        rs.m_DESCRIZIONE = description;  // empty: NULL, another set of columns
+        rs.m_QUANTITA = quantity;
+        rs.Update();
+    };
+    add("B1", "uno", 1);
+    add("B2", "", 2);
+    add("B3", "tre", 3);
+    // A key already there: the database's words, quoting the INSERT as the recordset wrote it.
+    const std::string error = Error([&] { add("B1", "doppione", 9); });
+    EXPECT_NE(error.find("[SQL: INSERT INTO "), std::string::npos) << error;
+    add("B4", "quattro", 4);
+    add("B5", "", 5);
+    if (IsPostgreSQL()) {  // one plan on the server for each set of columns
+        EXPECT_EQ(QueryLong("SELECT COUNT(*) FROM pg_prepared_statements WHERE statement LIKE 'INSERT INTO%'"), 2);
+    }
+    EXPECT_EQ(Articles("CODICE, DESCRIZIONE, QUANTITA"),
+              "A1 vite 5|A2 bullone 1|A3 dado 12|B1 uno 1|B2 - 2|B3 tre 3|B4 quattro 4|B5 - 5");
+    Exec("DROP TABLE ARTICOLO");
+    Exec("CREATE TABLE ARTICOLO (QUANTITA INTEGER, CODICE VARCHAR(20) NOT NULL PRIMARY KEY, DESCRIZIONE VARCHAR(255) "
+         "NOT NULL, NOTE TEXT, FLAG INTEGER, DATA_TS TIMESTAMP, DATA_OLE TIMESTAMP, DATA_CT TIMESTAMP)");
+    EXPECT_THROW(add("C0", "", 0), CDBException);  // the new table's rule, not the old statement's
+    add("C1", "nuovo", 7);
+    EXPECT_EQ(Articles("CODICE, DESCRIZIONE, QUANTITA"), "C1 nuovo 7");
 }
 
 TEST_P(Recordset, FailedWritesKeepTheValuesAndVanishedRowsThrow)

@@ -28,18 +28,16 @@ struct Connection {
     // Transaction state and fatal failure, watched under dbc while the connection is open.
     std::shared_ptr<ConnectionHealth> health = std::make_shared<ConnectionHealth>();
     ~Connection() { UnwatchConnection(dbc.get(), health.get()); }
-    // Lives exactly as long as this connection: statements kept beyond one call (a
-    // recordset's prepared INSERTs) hold a weak reference to it, and are abandoned rather than
-    // freed once it has gone, since disconnecting freed them.
-    std::shared_ptr<char> lifetime = std::make_shared<char>(0);
     // Upper-cased table name -> primary key column names (empty: no primary key).
     std::map<std::string, std::vector<CString>> primaryKeys;
 
-    // Prepared queries kept for reuse, most recently used first, keyed by their text (with the
-    // text literals as parameters): compiling a query over a joined view costs more than running
-    // it, on SQLite in the driver and on PostgreSQL on the server, where the driver keeps each
-    // statement prepared as long as its handle lives. A recordset takes a statement out while it
-    // reads and gives it back with its cursor closed.
+    // Prepared statements kept for reuse, most recently used first, keyed by their text: the
+    // recordsets' SELECTs (with their literal values as parameters) and the INSERTs of their
+    // AddNew, whichever recordset runs them next. Compiling a query over a joined view, or an
+    // insert into a view with its triggers, costs more than running it, on SQLite in the driver
+    // and on PostgreSQL on the server, where the driver keeps each statement prepared as long as
+    // its handle lives. A recordset takes a statement out while it runs it and gives it back
+    // with its cursor closed.
     std::list<std::pair<std::string, std::unique_ptr<Statement>>> preparedQueries;
     static constexpr std::size_t kPreparedQueryLimit = 64;
 

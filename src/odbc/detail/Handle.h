@@ -61,10 +61,6 @@ public:
     void setNarrow(bool narrow) { m_narrow = narrow; }
     explicit operator bool() const { return m_handle != SQL_NULL_HANDLE; }
     void reset();
-    // Forgets the handle without freeing it: for a statement whose connection has already been
-    // disconnected, which freed it.
-    void abandon() { m_handle = SQL_NULL_HANDLE; }
-
 private:
     SQLSMALLINT m_type = 0;
     SQLHANDLE m_handle = SQL_NULL_HANDLE;

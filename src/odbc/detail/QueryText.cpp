@@ -206,28 +206,75 @@ std::string AddFilterAndSort(const std::string& query, const std::string& filter
     return text;
 }
 
-bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std::optional<std::string>>& values)
+namespace {
+
+// The end of the whole number that starts at sql[i] when it is a comparison's value as
+// LiftTextLiterals takes it out (see QueryText.h), npos otherwise. Numbers too long for 64 bits
+// stay in the text.
+std::size_t comparedNumberEnd(const std::string& sql, std::size_t i)
+{
+    std::size_t k = i;
+    while (k < sql.size() && sql[k] >= '0' && sql[k] <= '9')
+        ++k;
+    if (k == i || k - i > 18 || (k < sql.size() && (isIdentChar(sql[k]) || sql[k] == '.')))
+        return npos;
+    if (sql[i] == '0' && k - i > 1)
+        return npos;  // leading zeros: kept as written
+    std::size_t next = k;
+    while (next < sql.size() && isSpace(sql[next]))
+        ++next;
+    if (next < sql.size() && sql[next] != ')' && !isIdentChar(sql[next]))
+        return npos;  // an operator follows: part of a larger expression
+    return k;
+}
+
+// Whether the text written so far ends with a key column and a comparison ("D.ID = ",
+// "[ID_DOCUMENTO] <> "): a column named ID, ID_... or ..._ID. Only keys take their numbers out:
+// a key changes from one lookup to the next, while a flag or a kind (TIPO = 0, F_EVASA = 1)
+// keeps a few values that SQLite plans for, partial indexes included, and would compile the
+// statement again at every new value bound.
+bool comparesKey(const std::string& out)
+{
+    std::size_t end = out.size();
+    while (end > 0 && (isSpace(out[end - 1]) || out[end - 1] == '=' || out[end - 1] == '<' || out[end - 1] == '>' ||
+                       out[end - 1] == '!'))
+        --end;
+    if (end > 0 && (out[end - 1] == ']' || out[end - 1] == '"' || out[end - 1] == '`'))
+        --end;
+    std::size_t begin = end;
+    while (begin > 0 && isIdentChar(out[begin - 1]))
+        --begin;
+    const std::string_view name = std::string_view(out).substr(begin, end - begin);
+    return isWord(name, "ID") || (name.size() > 3 && (isWord(name.substr(0, 3), "ID_") || isWord(name.substr(name.size() - 3), "_ID")));
+}
+
+}  // namespace
+
+bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<LiftedValue>& values)
 {
     out.clear();
     out.reserve(sql.size());
     values.clear();
     std::string_view lastWord;  // the word just before, empty after any other token
+    bool afterComparison = false;  // the token just before is a comparison operator
     for (std::size_t i = 0; i < sql.size();) {
         const char c = sql[i];
+        const bool comparedValue = afterComparison;
+        afterComparison = false;
         if (c == '\'' || c == '"' || c == '`' || c == '[') {
             std::size_t end = skipQuoted(sql, i);
             if (end == npos)
                 return false;
             const bool attached = i > 0 && isIdentChar(sql[i - 1]);
             if (c == '\'' && !attached && (lastWord.empty() || takesExpression(lastWord))) {
-                std::string literal;
+                LiftedValue value{LiftedValue::quoted, {}};
                 for (std::size_t k = i + 1; k + 1 < end; ++k) {
-                    literal += sql[k];
+                    value.text += sql[k];
                     if (sql[k] == '\'')
                         ++k;  // a doubled quote stands for one
                 }
                 out += '?';
-                values.emplace_back(std::move(literal));
+                values.push_back(std::move(value));
                 lastWord = {};
             } else {
                 out.append(sql, i, end - i);
@@ -240,17 +287,25 @@ bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std:
             std::size_t k = i;
             while (k < sql.size() && isIdentChar(sql[k]))
                 ++k;
-            lastWord = std::string_view(sql).substr(i, k - i);
-            out.append(sql, i, k - i);
+            if (std::size_t numberEnd = comparedValue && comparesKey(out) ? comparedNumberEnd(sql, i) : npos;
+                numberEnd == k) {
+                out += '?';
+                values.push_back({LiftedValue::number, sql.substr(i, k - i)});
+                lastWord = {};
+            } else {
+                lastWord = std::string_view(sql).substr(i, k - i);
+                out.append(sql, i, k - i);
+            }
             i = k;
-        } else if (c == ' ') {
-            out += c;  // a blank keeps the word before
+        } else if (isSpace(c)) {
+            out += c;  // a blank keeps the word or the comparison before
+            afterComparison = comparedValue;
             ++i;
         } else {
             if (c == '?')
-                values.emplace_back(std::nullopt);
-            if (!isSpace(c))
-                lastWord = {};
+                values.push_back({LiftedValue::own, {}});
+            lastWord = {};
+            afterComparison = c == '=' || c == '<' || c == '>';
             out += c;
             ++i;
         }

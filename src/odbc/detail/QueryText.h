@@ -7,7 +7,6 @@
 // name or a subquery is never taken for a clause of the query itself.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,14 +23,27 @@ namespace orvel::odbc::detail {
 // An empty filter or sort adds nothing. A trailing ";" is dropped.
 std::string AddFilterAndSort(const std::string& query, const std::string& filter, const std::string& sort);
 
+// A value taken out of a query by LiftTextLiterals, one per "?" of the result: a parameter the
+// query already had (its own), the text of a text literal (quotes undoubled), or the digits of
+// a whole number compared with a value.
+struct LiftedValue {
+    enum Kind { own, quoted, number };
+    Kind kind = own;
+    std::string text;
+};
+
 // Rewrites a SELECT with each text literal that stands for a value as "?": "... WHERE ID = 'A1'"
-// becomes "... WHERE ID = ?". values receives one entry per "?" of the result, in order: the
-// literal's text (quotes undoubled), or nullopt for a "?" the query already had (its own
-// parameter). A literal that is not a plain value is left in the text: one joined to a prefix
-// (X'..', E'..'), a typed literal (DATE '...', INTERVAL '...') and an alias (AS 'name'), that is
-// every literal that follows a word other than a keyword that takes an expression (WHERE, AND,
-// LIKE, THEN...). Returns false, and the query must run as written, for text that is not read
-// with certainty: comments, "$" outside literals, or an unterminated quote or name.
-bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<std::optional<std::string>>& values);
+// becomes "... WHERE ID = ?". A literal that is not a plain value is left in the text: one joined
+// to a prefix (X'..', E'..'), a typed literal (DATE '...', INTERVAL '...') and an alias (AS
+// 'name'), that is every literal that follows a word other than a keyword that takes an
+// expression (WHERE, AND, LIKE, THEN...). A whole number without sign is taken out too when it is
+// the value a key column (ID, ID_..., ..._ID) is compared with (=, <>, !=, <, >, <=, >=) and
+// nothing but a word, a ")" or the end follows it ("ID_DOCUMENTO = 42 AND ...": the key of a
+// lookup), so that the same lookup with another key has the same text; every other number
+// (TIPO = 0, LIMIT 10, ORDER BY 1, A - 1, 1.5, -1) stays.
+// values receives one entry per "?" of the result, in order. Returns false, and the query must
+// run as written, for text that is not read with certainty: comments, "$" outside literals, or an
+// unterminated quote or name.
+bool LiftTextLiterals(const std::string& sql, std::string& out, std::vector<LiftedValue>& values);
 
 }  // namespace orvel::odbc::detail

@@ -1,10 +1,8 @@
 // What an open CRecordset holds behind its framework members: the bindings that
-// DoFieldExchange declared, the rows read at Open, the position, the NULL state of the bound
-// members and the prepared INSERT statements that repeated AddNew/Update calls reuse.
+// DoFieldExchange declared, the rows read at Open, the position and the NULL state of the bound
+// members.
 #pragma once
 
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,21 +32,6 @@ struct RecordsetState {
     Mode mode = noMode;
     std::vector<bool> null;  // NULL state of each bound column's member
     std::vector<signed char> explicitNull;  // since AddNew/Edit: -1 not set, 0 not NULL, 1 NULL
-
-    // INSERT statements by the set of columns they write ('1' = written), prepared once.
-    std::map<std::string, std::unique_ptr<Statement>> inserts;
-    std::weak_ptr<char> insertsConnection;  // the lifetime token of the connection they belong to
-
-    // Releases the kept INSERTs: freed while their connection lives, abandoned after it.
-    void DropInserts()
-    {
-        if (insertsConnection.expired())
-            for (auto& entry : inserts)
-                if (entry.second)
-                    entry.second->Abandon();
-        inserts.clear();
-        insertsConnection.reset();
-    }
 };
 
 }  // namespace orvel::odbc::detail

@@ -41,9 +41,9 @@ bool Statement::ExecDirect(const CString& sql)
     return rc != SQL_NO_DATA;
 }
 
-void Statement::Prepare(const CString& sql)
+void Statement::Prepare(const CString& sql, const CString& shownSql)
 {
-    m_sql = sql;
+    m_sql = shownSql.IsEmpty() ? sql : shownSql;
     SQLRETURN rc;
     if (m_handle.narrow()) {
         rc = SQLPrepare(m_handle.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),

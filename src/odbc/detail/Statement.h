@@ -42,7 +42,9 @@ public:
     // Runs text with no parameters. Returns false when the statement affected no row and
     // produced no result (SQL_NO_DATA), true otherwise.
     bool ExecDirect(const CString& sql);
-    void Prepare(const CString& sql);
+    // Prepares sql; errors of this statement quote shownSql instead when it is given (the text
+    // the caller wrote, when sql is a form of it made for the driver).
+    void Prepare(const CString& sql, const CString& shownSql = CString());
     // Binds the values as input parameters 1..n and executes the prepared statement; the
     // parameter buffers stay alive until the next call.
     bool Execute(const std::vector<Value>& params);
@@ -61,8 +63,6 @@ public:
     // Reads a column as the value kind asks.
     Value Get(int column, Value::Kind kind);
     void CloseCursor();
-    // See Handle::abandon.
-    void Abandon() { m_handle.abandon(); }
 
     const CString& Sql() const { return m_sql; }
     SQLHSTMT get() const { return m_handle.get(); }
