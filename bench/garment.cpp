@@ -26,6 +26,8 @@
 #include "orvelmagdb/base/Schema.h"
 #include "orvelmagdb/domain/articles/DomainCapoModa.h"
 
+#include "support/BenchPostgres.h"
+
 namespace {
 
 constexpr long kGarmentsPerModel = 20;
@@ -117,14 +119,7 @@ void Build(CDatabase& db, long n, bool postgres)
     db.ExecuteSQL("ANALYZE");
 }
 
-// The PostgreSQL server to measure on: ORVEL_BENCH_PG, else the test suites' ORVEL_TEST_PG.
-std::string PostgresConnect()
-{
-    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-            return value;
-    return "";
-}
+using bench_support::PostgresConnect;
 
 CDatabase& Shop(long n, bool postgres)
 {

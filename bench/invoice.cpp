@@ -26,6 +26,8 @@
 #include "orvelmagdb/domain/documents/DomainDocumentoMagazzino.h"
 #include "orvelmagdb/domain/documents/DomainVoceDocumentoMagazzino.h"
 
+#include "support/BenchPostgres.h"
+
 namespace {
 
 constexpr int kDeliveries = 20;
@@ -77,13 +79,7 @@ std::vector<long> Build(CDatabase& db)
     return ids;
 }
 
-std::string PostgresConnect()
-{
-    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-            return value;
-    return "";
-}
+using bench_support::PostgresConnect;
 
 struct Shop {
     std::unique_ptr<CDatabase> db;

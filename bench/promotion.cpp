@@ -24,6 +24,8 @@
 #include "orvelmagdb/base/Schema.h"
 #include "orvelmagdb/domain/articles/DomainArticolo.h"
 
+#include "support/BenchPostgres.h"
+
 namespace {
 
 constexpr long kArticles = 5000;
@@ -93,13 +95,7 @@ void Build(CDatabase& db)
     db.ExecuteSQL("ANALYZE");
 }
 
-std::string PostgresConnect()
-{
-    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-            return value;
-    return "";
-}
+using bench_support::PostgresConnect;
 
 CDatabase& Shop(bool postgres)
 {

@@ -21,18 +21,14 @@
 #include "orvelmagdb/base/Schema.h"
 #include "orvelmagdb/domain/payments/DomainScadenzario.h"
 
+#include "support/BenchPostgres.h"
+
 namespace {
 
 constexpr long kDocuments = 1000;
 constexpr long kFormula = 3;
 
-std::string PostgresConnect()
-{
-    for (const char* name : {"ORVEL_BENCH_PG", "ORVEL_TEST_PG"})
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-            return value;
-    return "";
-}
+using bench_support::PostgresConnect;
 
 void Build(CDatabase& db)
 {
