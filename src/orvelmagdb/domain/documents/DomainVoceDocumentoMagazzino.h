@@ -23,7 +23,13 @@ public:
     // Every field back to a fresh warehouse line's, precisions read again.
     void Reset() override;
 
+    // The base equality. Two warehouse lines compare through their own overload, so that C++20's
+    // reversed candidates of the base one (each side converted to the base) do not compete.
     using CDomainVoceDocumento::operator==;
+    bool operator==(const CDomainVoceDocumentoMagazzino& other) const
+    {
+        return CDomainVoceDocumento::operator==(other);
+    }
     CDomainVoceDocumentoMagazzino operator+(const CDomainVoceDocumento& other) const;
 
     // Fills the line from the current row.
