@@ -94,20 +94,7 @@ CDatabase& OpenShop(bool postgres)
     if (db)
         return *db;
     Configure();
-    const std::string file = "/tmp/orvelmag_bench_einvoice.db";
-    const std::string schema = "orvel_bench_einvoice";
-    if (postgres) {
-        CDatabase admin;
-        admin.OpenEx(bench_support::PostgresConnect().c_str());
-        admin.ExecuteSQL(("DROP SCHEMA IF EXISTS " + schema + " CASCADE").c_str());
-        admin.ExecuteSQL(("CREATE SCHEMA " + schema).c_str());
-    } else {
-        std::filesystem::remove(file);
-    }
-    db = std::make_unique<CDatabase>();
-    db->OpenEx((postgres ? bench_support::PostgresConnect() + ";ConnSettings=SET search_path TO " + schema
-                         : "DRIVER=SQLite3;Database=" + file + ";SyncPragma=OFF")
-                   .c_str());
+    db = bench_support::OpenFreshShop(postgres, "einvoice");
     Build(*db);
     return *db;
 }

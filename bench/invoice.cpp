@@ -93,20 +93,7 @@ Shop& OpenShop(bool postgres)
     if (shop.db)
         return shop;
     Configure();
-    const std::string file = "/tmp/orvelmag_bench_invoices.db";
-    const std::string schema = "orvel_bench_invoices";
-    if (postgres) {
-        CDatabase admin;
-        admin.OpenEx(PostgresConnect().c_str());
-        admin.ExecuteSQL(("DROP SCHEMA IF EXISTS " + schema + " CASCADE").c_str());
-        admin.ExecuteSQL(("CREATE SCHEMA " + schema).c_str());
-    } else {
-        std::filesystem::remove(file);
-    }
-    shop.db = std::make_unique<CDatabase>();
-    shop.db->OpenEx((postgres ? PostgresConnect() + ";ConnSettings=SET search_path TO " + schema
-                              : "DRIVER=SQLite3;Database=" + file + ";SyncPragma=OFF")
-                        .c_str());
+    shop.db = bench_support::OpenFreshShop(postgres, "invoices");
     shop.deliveries = Build(*shop.db);
     return shop;
 }

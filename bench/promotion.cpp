@@ -104,20 +104,7 @@ CDatabase& Shop(bool postgres)
     if (db)
         return *db;
     Configure();
-    const std::string file = "/tmp/orvelmag_bench_promotions.db";
-    const std::string schema = "orvel_bench_promotions";
-    if (postgres) {
-        CDatabase admin;
-        admin.OpenEx(PostgresConnect().c_str());
-        admin.ExecuteSQL(("DROP SCHEMA IF EXISTS " + schema + " CASCADE").c_str());
-        admin.ExecuteSQL(("CREATE SCHEMA " + schema).c_str());
-    } else {
-        std::filesystem::remove(file);
-    }
-    db = std::make_unique<CDatabase>();
-    db->OpenEx((postgres ? PostgresConnect() + ";ConnSettings=SET search_path TO " + schema
-                         : "DRIVER=SQLite3;Database=" + file + ";SyncPragma=OFF")
-                   .c_str());
+    db = bench_support::OpenFreshShop(postgres, "promotions");
     Build(*db);
     return *db;
 }

@@ -59,20 +59,7 @@ CDatabase& Shop(bool postgres)
     admin->GetConfig()->SetParam("default/documento/formulapagamento", "-1");
     admin->GetConfig()->SetParam("default/scadenzario/passivoattivo", "1");
     admin->GetUser()->Set_ID_SOCIETA(1);
-    const std::string file = "/tmp/orvelmag_bench_schedules.db";
-    const std::string schema = "orvel_bench_schedules";
-    if (postgres) {
-        CDatabase owner;
-        owner.OpenEx(PostgresConnect().c_str());
-        owner.ExecuteSQL(("DROP SCHEMA IF EXISTS " + schema + " CASCADE").c_str());
-        owner.ExecuteSQL(("CREATE SCHEMA " + schema).c_str());
-    } else {
-        std::filesystem::remove(file);
-    }
-    db = std::make_unique<CDatabase>();
-    db->OpenEx((postgres ? PostgresConnect() + ";ConnSettings=SET search_path TO " + schema
-                         : "DRIVER=SQLite3;Database=" + file + ";SyncPragma=OFF")
-                   .c_str());
+    db = bench_support::OpenFreshShop(postgres, "schedules");
     Build(*db);
     return *db;
 }
